@@ -1,0 +1,45 @@
+#include "app/Startup.h"
+
+#include "app/AppWindows.h"
+#include "platform/Platform.h"
+#include "widgets/Fonts.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own Italian texts: message-box buttons and file dialogs. The copy in the program
+// folder travels with a portable installation; the system's is the fallback.
+void installItalianTexts(QApplication& app)
+{
+    auto* translator = new QTranslator(&app);
+    const QString name = QStringLiteral("qtbase_it");
+    if (translator->load(name, Platform::instance().programFolder() + QStringLiteral("translations")) ||
+        translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+}
+
+} // namespace
+
+void prepareApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("Corvanta"));
+    // The launcher's close ends the program; hidden swapped windows must not.
+    QApplication::setQuitOnLastWindowClosed(false);
+    installItalianTexts(app);
+    Fonts::install();
+}
+
+int runCorvanta(int argc, char* argv[])
+{
+    // Before anything else: draw without the graphics hardware.
+    QCoreApplication::setAttribute(Qt::AA_UseSoftwareOpenGL);
+    QApplication app(argc, argv);
+    prepareApplication(app);
+
+    AppWindows windows;
+    windows.showFirst();
+    return QApplication::exec();
+}

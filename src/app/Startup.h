@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+// Starts Corvanta: software rendering, the application object, Italian texts and
+// fonts, the window instances, and the event loop. Returns the exit code.
+int runCorvanta(int argc, char* argv[]);
+
+// What every run of the windows needs once the application object exists: Qt's Italian
+// texts, the font substitutions and a program that ends only through the launcher.
+void prepareApplication(QApplication& app);

@@ -1,0 +1,168 @@
+#include "archive/FixedRecordFile.h"
+
+#include <QFileInfo>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+[[noreturn]] void fail(const QFile& file, const char* what)
+{
+    throw FileAccessError(
+        QStringLiteral("%1 %2: %3").arg(QLatin1String(what), file.fileName(), file.errorString()).toStdString());
+}
+} // namespace
+
+// An exclusive lock on the whole file, held from counting the records to the end of the
+// write, so that programs sharing the archive on one folder never write the same index.
+// Other programs wait for it; the lock covers the file itself, so the format is unchanged.
+class FixedRecordFile::WriteLock {
+public:
+    explicit WriteLock(QFile& file) : m_file(file)
+    {
+#ifdef Q_OS_WIN
+        m_handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
+        OVERLAPPED whole = {};
+        if (m_handle == INVALID_HANDLE_VALUE ||
+            !LockFileEx(m_handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole))
+            fail(m_file, "lock");
+#else
+        struct flock whole = {};
+        whole.l_type = F_WRLCK;
+        whole.l_whence = SEEK_SET;
+        whole.l_start = 0;
+        whole.l_len = 0; // to the end, however far the file grows
+        while (fcntl(file.handle(), F_SETLKW, &whole) == -1) {
+            if (errno != EINTR)
+                fail(m_file, "lock");
+        }
+#endif
+    }
+
+    ~WriteLock()
+    {
+#ifdef Q_OS_WIN
+        OVERLAPPED whole = {};
+        UnlockFileEx(m_handle, 0, MAXDWORD, MAXDWORD, &whole);
+#else
+        struct flock whole = {};
+        whole.l_type = F_UNLCK;
+        whole.l_whence = SEEK_SET;
+        whole.l_start = 0;
+        whole.l_len = 0;
+        fcntl(m_file.handle(), F_SETLK, &whole);
+#endif
+    }
+
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+private:
+    QFile& m_file;
+#ifdef Q_OS_WIN
+    HANDLE m_handle = INVALID_HANDLE_VALUE;
+#endif
+};
+
+FixedRecordFile::FixedRecordFile(const QString& path, int recordSize) : m_file(path), m_recordSize(recordSize)
+{
+    if (recordSize <= 0)
+        throw FileAccessError("record size must be positive");
+    // Some systems open a folder for reading; an archive is never a folder.
+    if (QFileInfo(path).isDir())
+        throw FileAccessError(QStringLiteral("open %1: is a folder").arg(path).toStdString());
+    // ReadWrite creates a missing file and never truncates; Unbuffered sends every write
+    // straight to the system.
+    if (!m_file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        fail(m_file, "open");
+}
+
+FixedRecordFile::~FixedRecordFile()
+{
+    m_file.close();
+}
+
+int FixedRecordFile::count()
+{
+    if (!m_file.isOpen())
+        throw FileAccessError("count: file is closed");
+        // Asked of the system each time: another program may have appended meanwhile.
+#ifdef Q_OS_WIN
+    struct _stat64 status;
+    if (_fstat64(m_file.handle(), &status) != 0)
+        fail(m_file, "size");
+#else
+    struct stat status;
+    if (fstat(m_file.handle(), &status) != 0)
+        fail(m_file, "size");
+#endif
+    return static_cast<int>(static_cast<qint64>(status.st_size) / m_recordSize);
+}
+
+QByteArray FixedRecordFile::readAt(int index)
+{
+    if (index < 0 || index >= count())
+        throw FileAccessError(QStringLiteral("read %1: no record %2").arg(m_file.fileName()).arg(index).toStdString());
+    if (!m_file.seek(static_cast<qint64>(index) * m_recordSize))
+        fail(m_file, "seek");
+    QByteArray record = m_file.read(m_recordSize);
+    if (record.size() != m_recordSize)
+        fail(m_file, "read");
+    m_current = index + 1;
+    return record;
+}
+
+QByteArray FixedRecordFile::readNext()
+{
+    return readAt(m_current);
+}
+
+void FixedRecordFile::overwriteAt(int index, const QByteArray& record)
+{
+    if (record.size() != m_recordSize)
+        throw FileAccessError("overwrite: wrong record size");
+    WriteLock lock(m_file);
+    if (index < 0 || index >= count())
+        throw FileAccessError(
+            QStringLiteral("overwrite %1: no record %2").arg(m_file.fileName()).arg(index).toStdString());
+    writeAt(index, record);
+    m_current = index + 1;
+}
+
+int FixedRecordFile::append(const QByteArray& record)
+{
+    if (record.size() != m_recordSize)
+        throw FileAccessError("append: wrong record size");
+    WriteLock lock(m_file);
+    const int index = count();
+    writeAt(index, record);
+    m_current = index + 1;
+    return index + 1;
+}
+
+void FixedRecordFile::writeAt(int index, const QByteArray& record)
+{
+    if (!m_file.seek(static_cast<qint64>(index) * m_recordSize))
+        fail(m_file, "seek");
+    if (m_file.write(record) != record.size())
+        fail(m_file, "write");
+}
+
+void FixedRecordFile::close()
+{
+    if (!m_file.isOpen())
+        return;
+    const bool flushed = m_file.flush();
+    m_file.close();
+    if (!flushed || m_file.error() != QFileDevice::NoError)
+        fail(m_file, "close");
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <stdexcept>
+
+// Any failure to open, create, position, read, write or close a record file.
+class FileAccessError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file of fixed-size records back to back from offset 0, without header. Opened for
+// reading and writing by the constructor (created empty when missing, never truncated)
+// and closed by close() or the destructor, so that a command holds it only while it runs.
+// Every failure throws FileAccessError.
+class FixedRecordFile {
+public:
+    FixedRecordFile(const QString& path, int recordSize);
+    ~FixedRecordFile();
+    FixedRecordFile(const FixedRecordFile&) = delete;
+    FixedRecordFile& operator=(const FixedRecordFile&) = delete;
+
+    // Whole records; a trailing fragment is not a record.
+    int count();
+    // The record at 0-based index; the current index becomes index + 1.
+    QByteArray readAt(int index);
+    // The record at the current index, which then advances by one.
+    QByteArray readNext();
+    // Replaces the record at index (0 <= index < count); the current index becomes index + 1.
+    void overwriteAt(int index, const QByteArray& record);
+    // Writes the record at index count, over any trailing fragment, and returns its
+    // 1-based position. Count and write happen under one exclusive lock on the file,
+    // so two programs appending to a shared archive never take the same index.
+    int append(const QByteArray& record);
+    int currentIndex() const { return m_current; }
+    void close();
+
+private:
+    class WriteLock;
+    void writeAt(int index, const QByteArray& record);
+
+    QFile m_file;
+    int m_recordSize;
+    int m_current = 0;
+};

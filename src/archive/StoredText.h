@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// A stored text field of capacity N takes N + 1 bytes: a length byte L, then N bytes
+// of which the first L are Windows-1252 text and the rest zero fill.
+namespace StoredText {
+// Removes every character of code U+0020 or below from both ends.
+QString trimmed(QStringView text);
+
+// Writes the field at field[0 .. capacity]: trimmed, converted, cut to capacity, zero-filled.
+void write(char* field, int capacity, QStringView value);
+
+// Reads the field at field[0 .. capacity]. A length byte beyond the capacity, as a file
+// written elsewhere may hold, is read as the capacity.
+QString read(const char* field, int capacity);
+} // namespace StoredText

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+// Single-byte Windows-1252 text, as every stored field holds it.
+namespace Windows1252 {
+// One byte per character; a character without a Windows-1252 code becomes '?'.
+QByteArray encode(QStringView text);
+QString decode(QByteArrayView bytes);
+} // namespace Windows1252

@@ -1,0 +1,91 @@
+// Save, New and Duplicate.
+#include "card/TfrmAutoparco.h"
+
+#include "archive/StoredText.h"
+#include "archive/VehicleArchive.h"
+#include "platform/Platform.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+// The fields a card cannot be saved without, in the order they are checked.
+const struct {
+    int field;
+    const char* message;
+} RequiredFields[] = {
+    {0, "Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."},
+    {2, "Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."},
+    {3, "Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."},
+    {4, "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."},
+};
+
+} // namespace
+
+bool TfrmAutoparco::requiredFieldsPresent()
+{
+    for (const auto& required : RequiredFields) {
+        QLineEdit* box = m_editBoxes[required.field];
+        if (StoredText::trimmed(box->text()).isEmpty()) {
+            Messages::warning(this, QString::fromUtf8(required.message));
+            box->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+void TfrmAutoparco::cmdSalvaClick()
+{
+    btnFocus->setFocus();
+    if (!requiredFieldsPresent())
+        return;
+
+    const QString current = position();
+    const TSchedaVeicolo record = recordOnCard();
+    int stored = 0;
+    try {
+        VehicleArchive archive(Platform::instance().programFolder());
+        if (current.isEmpty()) {
+            stored = archive.append(record);
+        } else {
+            archive.overwriteAt(current.toInt() - 1, record);
+            stored = archive.currentIndex();
+        }
+        archive.close();
+    } catch (...) {
+        // lblPosizione keeps its value: the card stays in the state it was in.
+        Messages::error(this, ArchiveMessages::accessFailure());
+        return;
+    }
+
+    lblPosizione->setText(QString::number(stored));
+    subSalvaFotoScheda();
+    Messages::information(this, current.isEmpty()
+                                    ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                    : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
+                                                     "in archivio."));
+}
+
+void TfrmAutoparco::cmdNuovoClick()
+{
+    subPulisciScheda();
+}
+
+void TfrmAutoparco::cmdDuplicaClick()
+{
+    if (position().isEmpty()) {
+        Messages::warning(this, QStringLiteral("Attenzione: la duplicazione di una scheda può avvenire soltanto dopo "
+                                               "che questa è stata inserita in archivio."));
+        return;
+    }
+    clearAttachments();
+    lblPosizione->clear();
+    showPlaceholder();
+    m_editBoxes.front()->setFocus();
+    Messages::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
+                                               "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in "
+                                               "archivio."));
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "archive/TSchedaVeicolo.h"
+
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+class InfoLine;
+class PhotoView;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The vehicle card: one vehicle of the archive in 32 edit boxes, six hidden attachment
+// labels and the position label, with its photo. The current vehicle lives in these
+// controls and nowhere else; the companion windows read and write them directly.
+class TfrmAutoparco final : public QWidget {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfrmAutoparco)
+public:
+    explicit TfrmAutoparco(QWidget* parent = nullptr);
+
+    // Makes the card a new, empty card with the placeholder photo and the focus in txtTipo.
+    void subPulisciScheda();
+    // Shows a decoded record as position p, then that position's photo.
+    void subMostraScheda(const TSchedaVeicolo& record, int position);
+
+    // The record the card's controls hold, in stored order.
+    TSchedaVeicolo recordOnCard() const;
+    // The trimmed text of lblPosizione: empty for a new card.
+    QString position() const;
+    QImage photo() const;
+
+signals:
+    // The card was closed; the launcher shows itself again.
+    void closed();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildInfoLine();
+    void cmdEsciClick();
+
+    // Navigation
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    // Shows the record at a 0-based index read with the archive already open,
+    // or reports the failure; used by every navigation command.
+    template <typename Decide> void navigate(Decide decide);
+
+    // Saving, new and duplicate
+    void cmdSalvaClick();
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    bool requiredFieldsPresent();
+    void clearAttachments();
+
+    // Photo
+    void subApriFotoScheda();
+    void subSalvaFotoScheda();
+    void showPlaceholder();
+    void btnCaricaFotoClick();
+    void btnSalvaFotoClick();
+    void btnCancFotoClick();
+    void btnZoomFotoClick();
+
+    std::array<QLineEdit*, TSchedaVeicolo::EditFieldCount> m_editBoxes{};
+    std::array<QLabel*, TSchedaVeicolo::FieldCount - TSchedaVeicolo::EditFieldCount> m_attachmentLabels{};
+    QLabel* lblPosizione = nullptr;
+    QLabel* panInfo = nullptr;
+    QPushButton* btnFocus = nullptr;
+    PhotoView* imgFoto = nullptr;
+    PhotoView* imgBianco = nullptr;
+    InfoLine* m_infoLine = nullptr;
+};

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QDialog>
+#include <QImage>
+
+class PhotoView;
+
+// The card's photo shown large in a maximised window; a click closes it.
+class TfrmZoom final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfrmZoom)
+public:
+    explicit TfrmZoom(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& picture);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void imgFotoClick();
+    void panContainerClick();
+
+    QWidget* panContainer = nullptr;
+    PhotoView* imgFoto = nullptr;
+};

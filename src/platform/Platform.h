@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Everything that would block a test or talk to the desktop goes through here:
+// message boxes, file dialogs, the shell, "today" and the program folder.
+// Production calls Qt (QtPlatform); tests install a fake that answers and records.
+class Platform {
+public:
+    enum class MessageKind { Warning, Error, Information, Question, Plain };
+    enum class Answer { Ok, Cancel, Yes, No };
+
+    // A filter is written as description|patterns pairs, as in
+    // "Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg|Immagine Bitmap (*.bmp)|*.bmp".
+    struct FileDialogOptions {
+        QString title;
+        QString filter;
+        QString presetName;
+        QString defaultExtension; // without the dot; added to a name typed without one
+        bool confirmOverwrite = false;
+    };
+
+    virtual ~Platform() = default;
+
+    // Warning, error and information carry OK and Cancel (OK the default); a question
+    // carries Yes and No; the plain box carries OK only.
+    virtual Answer message(QWidget* parent, MessageKind kind, const QString& text) = 0;
+    // The chosen file's full path, or an empty string when the user cancels.
+    virtual QString openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+    virtual QString saveFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+    // Hands a file path or an address to the desktop shell; the result is not examined.
+    virtual void openWithShell(const QString& target) = 0;
+    virtual QDate today() const = 0;
+    // The folder that holds the archive and every other data file, with a trailing separator.
+    virtual QString programFolder() const = 0;
+
+    static Platform& instance();
+    // Replaces the current platform; the caller keeps ownership. nullptr restores Qt's.
+    static void install(Platform* platform);
+
+    // The buttons each kind of box carries, the default first.
+    static QList<Answer> buttonsOf(MessageKind kind);
+};
+
+// Short forms for the windows' message boxes.
+namespace Messages {
+inline Platform::Answer warning(QWidget* parent, const QString& text)
+{
+    return Platform::instance().message(parent, Platform::MessageKind::Warning, text);
+}
+inline Platform::Answer error(QWidget* parent, const QString& text)
+{
+    return Platform::instance().message(parent, Platform::MessageKind::Error, text);
+}
+inline Platform::Answer information(QWidget* parent, const QString& text)
+{
+    return Platform::instance().message(parent, Platform::MessageKind::Information, text);
+}
+inline bool question(QWidget* parent, const QString& text)
+{
+    return Platform::instance().message(parent, Platform::MessageKind::Question, text) != Platform::Answer::No;
+}
+inline void plain(QWidget* parent, const QString& text)
+{
+    Platform::instance().message(parent, Platform::MessageKind::Plain, text);
+}
+} // namespace Messages

@@ -1,0 +1,51 @@
+#include "widgets/ArtworkImage.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+
+ArtworkImage::ArtworkImage(const QString& artworkName, QWidget* parent)
+    : QWidget(parent),
+      m_renderer(new QSvgRenderer(QStringLiteral(":/artwork/") + artworkName + QStringLiteral(".svg"), this))
+{
+    setObjectName(artworkName);
+    setAttribute(Qt::WA_TranslucentBackground);
+}
+
+void ArtworkImage::setClickable(bool clickable)
+{
+    m_clickable = clickable;
+    if (clickable)
+        setCursor(Qt::PointingHandCursor);
+    else
+        unsetCursor();
+}
+
+bool ArtworkImage::hasArtwork() const
+{
+    return m_renderer->isValid();
+}
+
+void ArtworkImage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    m_renderer->render(&painter, QRectF(rect()));
+}
+
+void ArtworkImage::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = m_clickable && event->button() == Qt::LeftButton;
+    if (!m_pressed)
+        QWidget::mousePressEvent(event);
+}
+
+void ArtworkImage::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+    else
+        QWidget::mouseReleaseEvent(event);
+}

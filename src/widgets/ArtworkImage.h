@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A picture drawn from the artwork ":/artwork/<name>.svg", stretched to the widget.
+// Made clickable it acts as a picture button: hand cursor and clicked().
+class ArtworkImage final : public QWidget {
+    Q_OBJECT
+public:
+    explicit ArtworkImage(const QString& artworkName, QWidget* parent = nullptr);
+
+    void setClickable(bool clickable);
+    bool isClickable() const { return m_clickable; }
+    bool hasArtwork() const;
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QSvgRenderer* m_renderer;
+    bool m_clickable = false;
+    bool m_pressed = false;
+};

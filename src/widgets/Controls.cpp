@@ -1,0 +1,72 @@
+#include "widgets/Controls.h"
+
+#include "widgets/ArtworkImage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+
+namespace Controls {
+
+QWidget* panel(QWidget* parent, const char* name, QSize size)
+{
+    auto* result = new QWidget(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setFixedSize(size);
+    return result;
+}
+
+ShapeRect* shape(QWidget* parent, const char* name, const QRect& place, const QColor& fill, const QColor& border)
+{
+    auto* result = new ShapeRect(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(place);
+    result->setFill(fill);
+    result->setBorder(border);
+    return result;
+}
+
+ShapeRect* gradientShape(QWidget* parent, const char* name, const QRect& place, ShapeRect::Gradient direction,
+                         const QColor& start, const QColor& end)
+{
+    auto* result = new ShapeRect(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(place);
+    result->setGradient(direction, start, end);
+    return result;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QPoint& place, const QString& text, const QFont& font,
+              const QColor& colour)
+{
+    auto* result = new QLabel(text, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setFont(font);
+    QPalette palette = result->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    result->setPalette(palette);
+    result->move(place);
+    result->adjustSize();
+    return result;
+}
+
+QLineEdit* editBox(QWidget* parent, const char* name, const QRect& place, int maxLength, const QFont& font)
+{
+    auto* result = new QLineEdit(parent);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(place);
+    result->setFont(font);
+    result->setMaxLength(maxLength);
+    result->setTextMargins(1, 0, 1, 0);
+    return result;
+}
+
+ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable)
+{
+    auto* result = new ArtworkImage(QLatin1String(name), parent);
+    result->setGeometry(place);
+    result->setClickable(clickable);
+    return result;
+}
+
+} // namespace Controls

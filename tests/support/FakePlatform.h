@@ -1,0 +1,57 @@
+#pragma once
+
+#include "platform/Platform.h"
+
+#include <QList>
+#include <QQueue>
+#include <QString>
+#include <QTemporaryDir>
+
+// The platform of the tests: a fresh temporary program folder, a fixed "today", and
+// message boxes and file dialogs that are answered from queues and recorded, never shown.
+// Installed on construction, removed on destruction.
+class FakePlatform final : public Platform {
+public:
+    struct ShownMessage {
+        MessageKind kind;
+        QString text;
+        QList<Answer> buttons;
+    };
+    struct ShownDialog {
+        bool save;
+        FileDialogOptions options;
+    };
+
+    FakePlatform();
+    ~FakePlatform() override;
+
+    // Answers for the next boxes; without one a box is answered with its default button.
+    void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
+    // Paths for the next file dialogs; an empty path cancels. Without one a dialog is cancelled.
+    void queueFileName(const QString& path) { m_fileNames.enqueue(path); }
+
+    QList<ShownMessage> messages;
+    QList<ShownDialog> dialogs;
+    QStringList shellOpened;
+    QDate fixedToday = QDate(2026, 12, 10);
+
+    QString folder() const { return m_folder; }
+    void setProgramFolder(const QString& folderWithSeparator) { m_folder = folderWithSeparator; }
+    // The archive's full path in the program folder.
+    QString archivePath() const;
+
+    Answer message(QWidget* parent, MessageKind kind, const QString& text) override;
+    QString openFileName(QWidget* parent, const FileDialogOptions& options) override;
+    QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    void openWithShell(const QString& target) override;
+    QDate today() const override { return fixedToday; }
+    QString programFolder() const override { return m_folder; }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_folder;
+    QQueue<Answer> m_answers;
+    QQueue<QString> m_fileNames;
+};
+
+char* toString(const Platform::MessageKind& kind);

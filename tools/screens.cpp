@@ -1,0 +1,116 @@
+// Renders every window offscreen to PNG, so that the look can be reviewed without a display.
+// Usage: corvanta_screens <output folder>
+#include "FakePlatform.h"
+
+#include "app/AppWindows.h"
+#include "app/Startup.h"
+#include "app/TfrmAvvio.h"
+#include "archive/VehicleArchive.h"
+#include "card/PhotoFile.h"
+#include "card/TfrmAutoparco.h"
+#include "card/TfrmZoom.h"
+#include "platform/QtPlatform.h"
+#include "widgets/ArtworkImage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QTextStream>
+#include <QTimer>
+
+namespace {
+
+void save(QWidget* window, const QString& folder, const QString& name)
+{
+    QApplication::processEvents();
+    const QString path = folder + QLatin1Char('/') + name + QStringLiteral(".png");
+    const bool saved = window->grab().save(path);
+    QTextStream(stdout) << path << (saved ? "" : " could not be written") << Qt::endl;
+}
+
+// A stand-in vehicle photo: a landscape picture larger than the card's photo box.
+QImage samplePhoto()
+{
+    QImage photo(1200, 800, QImage::Format_RGB32);
+    QPainter painter(&photo);
+    QLinearGradient sky(0, 0, 0, 800);
+    sky.setColorAt(0, QColor(0x87, 0xCE, 0xEB));
+    sky.setColorAt(0.6, QColor(0xE0, 0xF0, 0xFF));
+    sky.setColorAt(0.61, QColor(0x6B, 0x8E, 0x23));
+    sky.setColorAt(1, QColor(0x55, 0x6B, 0x2F));
+    painter.fillRect(photo.rect(), sky);
+    painter.setBrush(QColor(0xB2, 0x22, 0x22));
+    painter.setPen(Qt::NoPen);
+    painter.drawRoundedRect(250, 380, 700, 180, 40, 40);
+    painter.drawRoundedRect(400, 290, 380, 140, 40, 40);
+    painter.setBrush(QColor(0x20, 0x20, 0x20));
+    painter.drawEllipse(330, 500, 130, 130);
+    painter.drawEllipse(740, 500, 130, 130);
+    return photo;
+}
+
+void click(QWidget* window, const char* name)
+{
+    emit window->findChild<ArtworkImage*>(QLatin1String(name))->clicked();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + CORVANTA_OFFSCREEN_CONFIG);
+    QApplication app(argc, argv);
+    prepareApplication(app);
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("screens");
+    QDir().mkpath(folder);
+
+    FakePlatform platform;
+    TSchedaVeicolo vehicle;
+    vehicle.Tipo = QStringLiteral("Autovettura");
+    vehicle.Destinazione = QStringLiteral("Servizio clienti");
+    vehicle.Marca = QStringLiteral("Fiat");
+    vehicle.Modello = QStringLiteral("Panda 1.2");
+    vehicle.Targa = QStringLiteral("AB123CD");
+    vehicle.Anno = QStringLiteral("2021");
+    vehicle.Colore = QStringLiteral("Rosso");
+    vehicle.Telaio = QStringLiteral("ZFA3120000");
+    vehicle.Chilometri = QStringLiteral("48.200");
+    vehicle.Lettura = QStringLiteral("01/12/2026");
+    vehicle.Alimentazione = QStringLiteral("Benzina");
+    vehicle.Autista = QStringLiteral("Mario Rossi");
+    vehicle.ScadRevisione = QStringLiteral("15/12/2026");
+    vehicle.ScadBollo = QStringLiteral("31/01/2027");
+    vehicle.Note = QStringLiteral("Tagliando eseguito presso l'officina di via Roma.");
+    {
+        VehicleArchive archive(platform.programFolder());
+        archive.append(vehicle);
+        archive.close();
+    }
+    PhotoFile::save(samplePhoto(), PhotoFile::pathFor(platform.programFolder(), QStringLiteral("1")));
+
+    AppWindows windows;
+    windows.showFirst();
+    save(windows.frmAvvio(), folder, QStringLiteral("launcher"));
+
+    click(windows.frmAvvio(), "imgAutoparco");
+    save(windows.frmAutoparco(), folder, QStringLiteral("card"));
+    click(windows.frmAutoparco(), "cmdPrimo");
+    save(windows.frmAutoparco(), folder, QStringLiteral("card-record"));
+
+    TfrmZoom zoom(windows.frmAutoparco());
+    zoom.setPicture(windows.frmAutoparco()->photo());
+    zoom.show();
+    save(&zoom, folder, QStringLiteral("zoom"));
+    zoom.hide();
+
+    // A real message box of the production platform, with Qt's Italian buttons.
+    QTimer::singleShot(0, [&folder] {
+        QWidget* box = QApplication::activeModalWidget();
+        save(box, folder, QStringLiteral("message"));
+        box->close();
+    });
+    QtPlatform().message(windows.frmAutoparco(), Platform::MessageKind::Error, ArchiveMessages::accessFailure());
+    return 0;
+}
