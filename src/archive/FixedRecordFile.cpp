@@ -30,10 +30,11 @@ public:
     explicit WriteLock(QFile& file) : m_file(file)
     {
 #ifdef Q_OS_WIN
+        // Windows enforces byte-range locks on readers too, so the writers agree on one
+        // byte far beyond any archive's end: appends serialise and readers go on reading.
         m_handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-        OVERLAPPED whole = {};
-        if (m_handle == INVALID_HANDLE_VALUE ||
-            !LockFileEx(m_handle, LOCKFILE_EXCLUSIVE_LOCK, 0, MAXDWORD, MAXDWORD, &whole))
+        OVERLAPPED beyondEnd = lockedByte();
+        if (m_handle == INVALID_HANDLE_VALUE || !LockFileEx(m_handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &beyondEnd))
             fail(m_file, "lock");
 #else
         struct flock whole = {};
@@ -51,8 +52,8 @@ public:
     ~WriteLock()
     {
 #ifdef Q_OS_WIN
-        OVERLAPPED whole = {};
-        UnlockFileEx(m_handle, 0, MAXDWORD, MAXDWORD, &whole);
+        OVERLAPPED beyondEnd = lockedByte();
+        UnlockFileEx(m_handle, 0, 1, 0, &beyondEnd);
 #else
         struct flock whole = {};
         whole.l_type = F_UNLCK;
@@ -69,6 +70,12 @@ public:
 private:
     QFile& m_file;
 #ifdef Q_OS_WIN
+    static OVERLAPPED lockedByte()
+    {
+        OVERLAPPED place = {};
+        place.OffsetHigh = 0x7FFFFFFF;
+        return place;
+    }
     HANDLE m_handle = INVALID_HANDLE_VALUE;
 #endif
 };
