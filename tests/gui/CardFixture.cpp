@@ -179,7 +179,13 @@ void CardFixture::type(const char* name, const QString& text)
 {
     QLineEdit* target = box(name);
     target->clear();
-    QTest::keyClicks(target, text);
+    // QTest types only ASCII keys; other characters arrive as the keyboard sends them, as text.
+    for (const QChar character : text) {
+        if (character.unicode() < 0x80)
+            QTest::keyClick(target, character.toLatin1());
+        else
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(character), Qt::NoModifier);
+    }
 }
 
 QString CardFixture::positionText() const
