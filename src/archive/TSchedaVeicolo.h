@@ -9,10 +9,10 @@
 // The vehicle record: 38 text fields, 3370 bytes. Field names are the card's control
 // names without "txt" (fields 1 to 32) or "lbl" (fields 33 to 38).
 struct TSchedaVeicolo {
-    QString Tipo, Destinazione, Marca, Modello, Targa, Anno, Colore, Telaio, Pneumatici, Stato, Chilometri,
-        Lettura, Alimentazione, Cilindrata, KW, Ambiente, Posti, Portata, Compagnia, TelAssicuratore, Polizza,
-        Incidenti, Proprietario, Autista, TelAutista, Meccanico, TelMeccanico, ScadRevisione, ScadTagliando,
-        ScadAssicurazione, ScadBollo, Note, File01, File02, File03, Desc01, Desc02, Desc03;
+    QString Tipo, Destinazione, Marca, Modello, Targa, Anno, Colore, Telaio, Pneumatici, Stato, Chilometri, Lettura,
+        Alimentazione, Cilindrata, KW, Ambiente, Posti, Portata, Compagnia, TelAssicuratore, Polizza, Incidenti,
+        Proprietario, Autista, TelAutista, Meccanico, TelMeccanico, ScadRevisione, ScadTagliando, ScadAssicurazione,
+        ScadBollo, Note, File01, File02, File03, Desc01, Desc02, Desc03;
 
     static constexpr int RecordSize = 3370;
     static constexpr int FieldCount = 38;
