@@ -215,24 +215,7 @@ QStringList CardFixture::takeMessages()
 
 QString CardFixture::shown(Platform::MessageKind kind, const QString& text)
 {
-    const char* name = "Plain";
-    switch (kind) {
-    case Platform::MessageKind::Warning:
-        name = "Warning";
-        break;
-    case Platform::MessageKind::Error:
-        name = "Error";
-        break;
-    case Platform::MessageKind::Information:
-        name = "Information";
-        break;
-    case Platform::MessageKind::Question:
-        name = "Question";
-        break;
-    case Platform::MessageKind::Plain:
-        break;
-    }
-    return QLatin1String(name) + QStringLiteral(": ") + text;
+    return QLatin1String(kindName(kind)) + QStringLiteral(": ") + text;
 }
 
 QString CardFixture::accessFailure()

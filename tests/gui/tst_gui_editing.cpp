@@ -46,6 +46,12 @@ void fillRequired(CardFixture& f)
     f.type("txtTarga", QStringLiteral("EF456GH"));
 }
 
+// A stored field as the archive holds it: length byte, Windows-1252 text, zero fill.
+QByteArray storedField(const QByteArray& text, int capacity)
+{
+    return QByteArray(1, char(text.size())).append(text).leftJustified(capacity + 1, '\0');
+}
+
 // The photo files of the program folder.
 QStringList storedPhotos(const CardFixture& f)
 {
@@ -240,18 +246,10 @@ void tst_GuiEditing::storedBytes()
     QCOMPARE(f.positionText(), QStringLiteral("1"));
     const QByteArray bytes = f.archiveBytes();
     QCOMPARE(bytes.size(), 3370);
-    QCOMPARE(bytes.mid(0, 51), QByteArray("\x07"
-                                          "Furgone")
-                                   .leftJustified(51, '\0'));
-    QCOMPARE(bytes.mid(102, 51), QByteArray("\x04"
-                                            "Fiat")
-                                     .leftJustified(51, '\0'));
-    QCOMPARE(bytes.mid(153, 51), QByteArray("\x07"
-                                            "Citt\xE0 \xE8")
-                                     .leftJustified(51, '\0'));
-    QCOMPARE(bytes.mid(204, 13), QByteArray("\x07"
-                                            "AB123CD")
-                                     .leftJustified(13, '\0'));
+    QCOMPARE(bytes.mid(0, 51), storedField("Furgone", 50));
+    QCOMPARE(bytes.mid(102, 51), storedField("Fiat", 50));
+    QCOMPARE(bytes.mid(153, 51), storedField("Citt\xE0 \xE8", 50));
+    QCOMPARE(bytes.mid(204, 13), storedField("AB123CD", 12));
     // The box keeps what the user typed.
     QCOMPARE(f.box("txtMarca")->text(), QStringLiteral("  Fiat  "));
 }

@@ -40,8 +40,13 @@ void FakePlatform::openWithShell(const QString& target)
     shellOpened.append(target);
 }
 
-char* toString(const Platform::MessageKind& kind)
+const char* kindName(Platform::MessageKind kind)
 {
     static const char* const names[] = {"Warning", "Error", "Information", "Question", "Plain"};
-    return qstrdup(names[static_cast<int>(kind)]);
+    return names[static_cast<int>(kind)];
+}
+
+char* toString(const Platform::MessageKind& kind)
+{
+    return qstrdup(kindName(kind));
 }

@@ -54,4 +54,6 @@ private:
     QQueue<QString> m_fileNames;
 };
 
+// "Warning", "Error", "Information", "Question" or "Plain".
+const char* kindName(Platform::MessageKind kind);
 char* toString(const Platform::MessageKind& kind);
