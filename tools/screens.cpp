@@ -6,9 +6,9 @@
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "archive/VehicleArchive.h"
-#include "card/PhotoFile.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmZoom.h"
+#include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
 #include "widgets/ArtworkImage.h"
 

@@ -4,21 +4,46 @@
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmZoom.h"
 
-AppWindows::AppWindows()
-    : m_frmAvvio(std::make_unique<TfrmAvvio>()), m_frmAutoparco(std::make_unique<TfrmAutoparco>()),
-      m_frmZoom(std::make_unique<TfrmZoom>())
+namespace {
+
+template <typename Window, typename Tuple> struct HeldIn;
+template <typename Window, typename... Held>
+struct HeldIn<Window, std::tuple<Held...>> : std::disjunction<std::is_same<std::unique_ptr<Window>, Held>...> {};
+
+} // namespace
+
+template <typename... Windows> void AppWindows::createInOrder()
 {
-    QObject::connect(m_frmAvvio.get(), &TfrmAvvio::autoparcoRequested, m_frmAvvio.get(),
-                     [this] { swap(m_frmAvvio.get(), m_frmAutoparco.get()); });
-    QObject::connect(m_frmAutoparco.get(), &TfrmAutoparco::closed, m_frmAvvio.get(),
-                     [this] { m_frmAvvio->showMaximized(); });
+    (create<Windows>(), ...);
+}
+
+template <typename Window> void AppWindows::create()
+{
+    auto window = std::make_unique<Window>();
+    m_instances.append(window.get());
+    if constexpr (HeldIn<Window, Swapped>::value)
+        std::get<std::unique_ptr<Window>>(m_swapped) = std::move(window);
+    else
+        m_hidden.push_back(std::move(window));
+}
+
+AppWindows::AppWindows()
+{
+    // One instance of every window class, in the program's start-up order.
+    createInOrder<TfrmAvvio,     //
+                  TfrmAutoparco, //
+                  TfrmZoom>();
+
+    QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
+                     [this] { swap(frmAvvio(), frmAutoparco()); });
+    QObject::connect(frmAutoparco(), &TfrmAutoparco::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
 }
 
 AppWindows::~AppWindows() = default;
 
 void AppWindows::showFirst()
 {
-    m_frmAvvio->showMaximized();
+    frmAvvio()->showMaximized();
 }
 
 void AppWindows::swap(QWidget* from, QWidget* to)

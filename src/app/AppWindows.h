@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QWidget>
+
 #include <memory>
+#include <tuple>
+#include <type_traits>
+#include <vector>
 
 class TfrmAutoparco;
 class TfrmAvvio;
-class TfrmZoom;
-class QWidget;
 
 // The program's window instances, created once at start-up in their fixed order and
 // held for the program's life. Swapped windows are shown from here; the start-up
@@ -20,15 +23,33 @@ public:
     // The first window the user sees.
     void showFirst();
 
-    TfrmAvvio* frmAvvio() const { return m_frmAvvio.get(); }
-    TfrmAutoparco* frmAutoparco() const { return m_frmAutoparco.get(); }
-    TfrmZoom* frmZoom() const { return m_frmZoom.get(); }
+    TfrmAvvio* frmAvvio() const { return swapped<TfrmAvvio>(); }
+    TfrmAutoparco* frmAutoparco() const { return swapped<TfrmAutoparco>(); }
+
+    // Every start-up instance, in creation order.
+    QList<QWidget*> instances() const { return m_instances; }
+    // The start-up instance of a window class.
+    template <typename Window> Window* instance() const
+    {
+        for (QWidget* window : m_instances) {
+            if (auto* found = qobject_cast<Window*>(window))
+                return found;
+        }
+        return nullptr;
+    }
 
     // Shows a swapped window as an ordinary maximised window, then hides the one it came from.
     static void swap(QWidget* from, QWidget* to);
 
 private:
-    std::unique_ptr<TfrmAvvio> m_frmAvvio;
-    std::unique_ptr<TfrmAutoparco> m_frmAutoparco;
-    std::unique_ptr<TfrmZoom> m_frmZoom;
+    // The windows only ever shown as their start-up instance.
+    using Swapped = std::tuple<std::unique_ptr<TfrmAvvio>, std::unique_ptr<TfrmAutoparco>>;
+
+    template <typename Window> Window* swapped() const { return std::get<std::unique_ptr<Window>>(m_swapped).get(); }
+    template <typename... Windows> void createInOrder();
+    template <typename Window> void create();
+
+    Swapped m_swapped;
+    std::vector<std::unique_ptr<QWidget>> m_hidden;
+    QList<QWidget*> m_instances;
 };

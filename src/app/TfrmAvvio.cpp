@@ -1,55 +1,43 @@
 #include "app/TfrmAvvio.h"
 
-#include "app/ProcessFormats.h"
 #include "platform/Platform.h"
-#include "widgets/ArtworkImage.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
-#include "widgets/GradientPage.h"
+#include "widgets/WindowFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 
+namespace {
+
+const WindowFrame Frame = WindowFrame::maximised("frmAvvio", " Corvanta", {1016, 713})
+                              .gradient(Colours::SteelBlue, Qt::white)
+                              .container({995, 692})
+                              .withProcessFormats();
+
+// The deadline menu, the information, help and credits windows come with their own
+// windows; until then their pictures only show.
+const Controls::Picture Pictures[] = {
+    {"icoTitolo01", {80, 22, 835, 64}}, {"imgSottotitolo", {17, 92, 961, 22}}, {"imgInfo", {14, 14, 30, 30}},
+    {"imgGuida", {952, 16, 29, 28}},    {"imgScadenze", {548, 154, 368, 368}}, {"btnScadenze", {518, 532, 442, 79}},
+    {"imgCrediti", {16, 660, 23, 22}},
+};
+
+} // namespace
+
 TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("frmAvvio"));
-    setWindowTitle(QStringLiteral(" Corvanta"));
-    resize(1016, 713);
-    ProcessFormats::apply();
-
-    auto* page = new GradientPage(QColor(0x46, 0x82, 0xB4), Qt::white, this);
-    page->fill(this);
-    QWidget* panContainer = Controls::panel(page, "panContainer", {995, 692});
-    page->setPanel(panContainer);
+    QWidget* panContainer = buildFrame(this, Frame);
     Controls::shape(panContainer, "shpSfondo", {4, 4, 986, 684}, Qt::white, Qt::white);
-
-    // The deadline menu, the information, help and credits windows come with their own
-    // windows; until then their pictures are plain pictures.
-    const struct {
-        const char* name;
-        QRect place;
-        bool clickable;
-    } pictures[] = {
-        {"icoTitolo01", {80, 22, 835, 64}, false},    {"imgSottotitolo", {17, 92, 961, 22}, false},
-        {"imgInfo", {14, 14, 30, 30}, false},         {"imgGuida", {952, 16, 29, 28}, false},
-        {"imgAutoparco", {64, 154, 368, 368}, true},  {"btnAutoparco", {34, 532, 442, 79}, true},
-        {"imgScadenze", {548, 154, 368, 368}, false}, {"btnScadenze", {518, 532, 442, 79}, false},
-        {"imgSito", {17, 628, 961, 22}, true},        {"imgCrediti", {16, 660, 23, 22}, false},
-        {"imgEsci", {960, 662, 17, 18}, true},
+    Controls::pictures(panContainer, Pictures);
+    // Handlers are private, so the table of buttons lives here.
+    const Controls::PictureButton<TfrmAvvio> buttons[] = {
+        {"imgAutoparco", {64, 154, 368, 368}, nullptr, &TfrmAvvio::imgAutoparcoClick},
+        {"btnAutoparco", {34, 532, 442, 79}, nullptr, &TfrmAvvio::imgAutoparcoClick},
+        {"imgSito", {17, 628, 961, 22}, nullptr, &TfrmAvvio::imgSitoClick},
+        {"imgEsci", {960, 662, 17, 18}, nullptr, &TfrmAvvio::imgEsciClick},
     };
-    for (const auto& picture : pictures)
-        Controls::picture(panContainer, picture.name, picture.place, picture.clickable);
-
-    const struct {
-        const char* name;
-        void (TfrmAvvio::*handler)();
-    } clicks[] = {
-        {"imgAutoparco", &TfrmAvvio::imgAutoparcoClick},
-        {"btnAutoparco", &TfrmAvvio::imgAutoparcoClick},
-        {"imgSito", &TfrmAvvio::imgSitoClick},
-        {"imgEsci", &TfrmAvvio::imgEsciClick},
-    };
-    for (const auto& click : clicks)
-        connect(findChild<ArtworkImage*>(QLatin1String(click.name)), &ArtworkImage::clicked, this, click.handler);
+    Controls::pictureButtons(this, panContainer, buttons);
 }
 
 void TfrmAvvio::imgAutoparcoClick()

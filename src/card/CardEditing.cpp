@@ -13,13 +13,13 @@ namespace {
 
 // The fields a card cannot be saved without, in the order they are checked.
 const struct {
-    int field;
+    QString TSchedaVeicolo::*member;
     const char* message;
 } RequiredFields[] = {
-    {0, "Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."},
-    {2, "Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."},
-    {3, "Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."},
-    {4, "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."},
+    {&TSchedaVeicolo::Tipo, "Attenzione: per salvare la scheda è necessario indicare il tipo di veicolo."},
+    {&TSchedaVeicolo::Marca, "Attenzione: per salvare la scheda è necessario indicare la marca del veicolo."},
+    {&TSchedaVeicolo::Modello, "Attenzione: per salvare la scheda è necessario indicare il modello del veicolo."},
+    {&TSchedaVeicolo::Targa, "Attenzione: per salvare la scheda è necessario indicare la targa del veicolo."},
 };
 
 } // namespace
@@ -27,10 +27,10 @@ const struct {
 bool TfrmAutoparco::requiredFieldsPresent()
 {
     for (const auto& required : RequiredFields) {
-        QLineEdit* box = m_editBoxes[required.field];
-        if (StoredText::trimmed(box->text()).isEmpty()) {
+        QLineEdit* missing = box(required.member);
+        if (StoredText::trimmed(missing->text()).isEmpty()) {
             Messages::warning(this, QString::fromUtf8(required.message));
-            box->setFocus();
+            missing->setFocus();
             return false;
         }
     }
@@ -84,7 +84,7 @@ void TfrmAutoparco::cmdDuplicaClick()
     clearAttachments();
     lblPosizione->clear();
     showPlaceholder();
-    m_editBoxes.front()->setFocus();
+    box(&TSchedaVeicolo::Tipo)->setFocus();
     Messages::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "
                                                "corrente.\n\r\n\rAl termine premere Salva per inserire la scheda in "
                                                "archivio."));

@@ -1,109 +1,105 @@
 // The card's controls, placed as fixed-position children of panContainer.
-#include "card/Placeholder.h"
 #include "card/TfrmAutoparco.h"
 
-#include "widgets/ArtworkImage.h"
+#include "archive/FieldIndex.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/GradientPage.h"
 #include "widgets/InfoLine.h"
 #include "widgets/PhotoView.h"
+#include "widgets/Placeholder.h"
+#include "widgets/WindowFrame.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <iterator>
+
 namespace {
 
 const QColor CardBlue(0x42, 0x7A, 0xA8);
-const QColor SteelBlue(0x46, 0x82, 0xB4);
+const WindowFrame Frame = WindowFrame::maximised("frmAutoparco", " Corvanta - Parco Automezzi", {1016, 713})
+                              .gradient(CardBlue, Qt::white)
+                              .container({996, 692})
+                              .withProcessFormats();
+
+using Colours::SteelBlue;
 const QColor SectionFill(0xC8, 0xD6, 0xE3);
 const QColor LightPanel(0xE0, 0xE9, 0xF1);
 const QColor InfoBlue(0x30, 0x30, 0xDD);
 const QColor DueDateBrown(0xA5, 0x2A, 0x2A);
 
-// One edit box per record field 1 to 32, in stored order, which is also the tab order.
-struct EditPlace {
+using V = TSchedaVeicolo;
+
+enum class EditLook {
+    Text,    // caption above
+    Date,    // read-only, caption above
+    DueDate, // read-only, brown caption above
+    Notes,   // caption to the left
+};
+
+// One edit box per shown field, in tab order. Length limits are the fields' capacities,
+// so that nothing typed is ever cut without a word on saving.
+struct EditRow {
+    QString TSchedaVeicolo::*member;
     int left, top, width;
     const char* caption;
-    int maxLength;
-    bool readOnly;
-    bool dueDate;
+    EditLook look;
 };
 
-// txtTelaio accepts 10 characters, the capacity of its field, so that a chassis
-// number is never cut without a word on saving.
-const std::array<EditPlace, TSchedaVeicolo::EditFieldCount> EditPlaces = {{
-    {364, 164, 240, "Tipo veicolo:", 50, false, false},
-    {610, 164, 354, "Destinazione ed uso:", 50, false, false},
-    {364, 212, 240, "Marca:", 50, false, false},
-    {610, 212, 354, "Modello:", 50, false, false},
-    {364, 260, 100, "Targa:", 12, false, false},
-    {472, 260, 132, "Immatricolazione:", 20, false, false},
-    {610, 260, 354, "Colore:", 50, false, false},
-    {364, 308, 240, "Telaio:", 10, false, false},
-    {610, 308, 354, "Pneumatici:", 120, false, false},
-    {364, 356, 240, "Stato veicolo:", 50, false, false},
-    {610, 356, 216, "Chilometri percorsi:", 50, false, false},
-    {832, 356, 132, "Data lettura:", 10, true, false},
-    {364, 404, 240, "Alimentazione:", 50, false, false},
-    {610, 404, 174, "Cilindrata:", 50, false, false},
-    {790, 404, 174, "kW:", 50, false, false},
-    {364, 452, 240, "Compatibilità ambientale:", 50, false, false},
-    {610, 452, 174, "Numero posti:", 50, false, false},
-    {790, 452, 174, "Portata massima:", 50, false, false},
-    {364, 500, 240, "Compagnia assicurativa:", 120, false, false},
-    {610, 500, 174, "Tel. assicuratore:", 50, false, false},
-    {790, 500, 174, "Importo polizza:", 50, false, false},
-    {364, 548, 297, "Incidenti subiti:", 250, false, false},
-    {667, 548, 297, "Proprietario:", 50, false, false},
-    {40, 392, 148, "Autista:", 50, false, false},
-    {196, 392, 148, "Telefono:", 50, false, false},
-    {40, 440, 148, "Meccanico:", 50, false, false},
-    {196, 440, 148, "Telefono:", 50, false, false},
-    {40, 488, 148, "Scad. revisione:", 10, true, true},
-    {196, 488, 148, "Scad. tagliando:", 10, true, true},
-    {40, 536, 148, "Scad. assicurazione:", 10, true, true},
-    {196, 536, 148, "Scad. bollo:", 10, true, true},
-    {85, 587, 656, "Note:", 250, false, false},
-}};
-constexpr int NoteField = 31;
-const QPoint NoteCaptionPlace(40, 590);
-
-struct ButtonPlace {
-    const char* name;
-    QRect place;
-    const char* sentence;
+const EditRow EditRows[] = {
+    {&V::Tipo, 364, 164, 240, "Tipo veicolo:", EditLook::Text},
+    {&V::Destinazione, 610, 164, 354, "Destinazione ed uso:", EditLook::Text},
+    {&V::Marca, 364, 212, 240, "Marca:", EditLook::Text},
+    {&V::Modello, 610, 212, 354, "Modello:", EditLook::Text},
+    {&V::Targa, 364, 260, 100, "Targa:", EditLook::Text},
+    {&V::Anno, 472, 260, 132, "Immatricolazione:", EditLook::Text},
+    {&V::Colore, 610, 260, 354, "Colore:", EditLook::Text},
+    {&V::Telaio, 364, 308, 240, "Telaio:", EditLook::Text},
+    {&V::Pneumatici, 610, 308, 354, "Pneumatici:", EditLook::Text},
+    {&V::Stato, 364, 356, 240, "Stato veicolo:", EditLook::Text},
+    {&V::Chilometri, 610, 356, 216, "Chilometri percorsi:", EditLook::Text},
+    {&V::Lettura, 832, 356, 132, "Data lettura:", EditLook::Date},
+    {&V::Alimentazione, 364, 404, 240, "Alimentazione:", EditLook::Text},
+    {&V::Cilindrata, 610, 404, 174, "Cilindrata:", EditLook::Text},
+    {&V::KW, 790, 404, 174, "kW:", EditLook::Text},
+    {&V::Ambiente, 364, 452, 240, "Compatibilità ambientale:", EditLook::Text},
+    {&V::Posti, 610, 452, 174, "Numero posti:", EditLook::Text},
+    {&V::Portata, 790, 452, 174, "Portata massima:", EditLook::Text},
+    {&V::Compagnia, 364, 500, 240, "Compagnia assicurativa:", EditLook::Text},
+    {&V::TelAssicuratore, 610, 500, 174, "Tel. assicuratore:", EditLook::Text},
+    {&V::Polizza, 790, 500, 174, "Importo polizza:", EditLook::Text},
+    {&V::Incidenti, 364, 548, 297, "Incidenti subiti:", EditLook::Text},
+    {&V::Proprietario, 667, 548, 297, "Proprietario:", EditLook::Text},
+    {&V::Autista, 40, 392, 148, "Autista:", EditLook::Text},
+    {&V::TelAutista, 196, 392, 148, "Telefono:", EditLook::Text},
+    {&V::Meccanico, 40, 440, 148, "Meccanico:", EditLook::Text},
+    {&V::TelMeccanico, 196, 440, 148, "Telefono:", EditLook::Text},
+    {&V::ScadRevisione, 40, 488, 148, "Scad. revisione:", EditLook::DueDate},
+    {&V::ScadTagliando, 196, 488, 148, "Scad. tagliando:", EditLook::DueDate},
+    {&V::ScadAssicurazione, 40, 536, 148, "Scad. assicurazione:", EditLook::DueDate},
+    {&V::ScadBollo, 196, 536, 148, "Scad. bollo:", EditLook::DueDate},
+    {&V::Note, 85, 587, 656, "Note:", EditLook::Notes},
 };
+constexpr int NotesCaptionLeft = 40;
+
+// The attached files and their descriptions live in hidden labels.
+QString TSchedaVeicolo::*const HiddenFields[] = {&V::File01, &V::File02, &V::File03,
+                                                 &V::Desc01, &V::Desc02, &V::Desc03};
+static_assert(std::size(EditRows) + std::size(HiddenFields) == TSchedaVeicolo::FieldCount,
+              "every field of the record has its control on the card");
+
+QPoint captionPlace(const EditRow& row)
+{
+    return row.look == EditLook::Notes ? QPoint(NotesCaptionLeft, row.top + 3) : QPoint(row.left, row.top - 18);
+}
 
 QRect toolbarIcon(int left)
 {
     return {left, 26, 37, 39};
 }
-
-const ButtonPlace ButtonPlaces[] = {
-    {"cmdNuovo", toolbarIcon(24), "Prepara la schermata per l'inserimento di una nuova scheda."},
-    {"cmdDuplica", toolbarIcon(64),
-     "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti."},
-    {"cmdSalva", toolbarIcon(104), "Salva la scheda in archivio."},
-    {"cmdTrova", toolbarIcon(144), "Trova una scheda in archivio."},
-    {"cmdFile", toolbarIcon(184), "Allega file alla scheda."},
-    {"cmdAnteprima", {238, 28, 148, 32}, "Visualizza l'anteprima di stampa della scheda."},
-    {"cmdStampa", {405, 28, 148, 32}, "Stampa la scheda."},
-    {"cmdPrimo", toolbarIcon(572), "Visualizza la prima scheda in archivio."},
-    {"cmdIndietro", toolbarIcon(614), "Visualizza la scheda precedente in archivio."},
-    {"cmdAvanti", toolbarIcon(700), "Visualizza la scheda successiva in archivio."},
-    {"cmdUltimo", toolbarIcon(742), "Visualizza l'ultima scheda in archivio."},
-    {"cmdEsporta", toolbarIcon(797), "Esporta archivio in Excel."},
-    {"cmdSlideshow", toolbarIcon(837), "Esegui lo slide show del parco automezzi."},
-    {"cmdGuida", toolbarIcon(894), "Visualizza la guida in linea."},
-    {"cmdEsci", toolbarIcon(936), "Esci da questa schermata."},
-    {"btnCosti", {766, 580, 197, 40}, "Gestisci i costi sostenuti per il veicolo."},
-    {"btnCaricaFoto", {38, 300, 157, 40}, "Carica una foto."},
-    {"btnSalvaFoto", {204, 300, 42, 40}, "Salva la foto su disco."},
-    {"btnCancFoto", {254, 300, 42, 40}, "Cancella la foto."},
-    {"btnZoomFoto", {304, 300, 42, 40}, "Visualizza la foto nelle sue dimensioni reali."},
-};
 
 // Rectangles over which the mouse empties the information line, besides the window,
 // its page and panContainer.
@@ -114,13 +110,16 @@ const char* const BackgroundNames[] = {"shpContainer",    "shpEsci",    "shpRiep
 
 } // namespace
 
-void TfrmAutoparco::buildControls()
+TfrmAutoparco::TfrmAutoparco(QWidget* parent) : QWidget(parent)
 {
-    auto* page = new GradientPage(CardBlue, Qt::white, this);
-    page->fill(this);
-    QWidget* panContainer = Controls::panel(page, "panContainer", {996, 692});
-    page->setPanel(panContainer);
+    QWidget* panContainer = buildFrame(this, Frame);
+    buildBackground(panContainer);
+    buildEditBoxes(panContainer);
+    buildToolbarAndInfoLine(panContainer);
+}
 
+void TfrmAutoparco::buildBackground(QWidget* panContainer)
+{
     Controls::gradientShape(panContainer, "shpContainer", {8, 8, 978, 675}, ShapeRect::Gradient::Vertical, CardBlue,
                             Qt::white)
         ->setBorder(Qt::white);
@@ -162,35 +161,36 @@ void TfrmAutoparco::buildControls()
     Controls::gradientShape(panContainer, "linSeparate01", {364, 132, 600, 6}, ShapeRect::Gradient::Horizontal,
                             SteelBlue, Qt::white);
     Controls::shape(panContainer, "bkgNotes", {30, 578, 720, 40}, LightPanel, LightPanel);
+}
 
-    // Edit boxes and their captions, in tab order.
+void TfrmAutoparco::buildEditBoxes(QWidget* panContainer)
+{
     const QFont editFont = Fonts::font(QStringLiteral("Verdana"), 12, true);
     const QFont captionFont = Fonts::font(QStringLiteral("Verdana"), 8);
     const auto& fields = TSchedaVeicolo::fields();
     QWidget* previous = nullptr;
-    for (int i = 0; i < TSchedaVeicolo::EditFieldCount; ++i) {
-        const EditPlace& place = EditPlaces[i];
-        const QByteArray name = QByteArray("txt") + fields[i].name;
-        QLineEdit* box = Controls::editBox(panContainer, name.constData(), {place.left, place.top, place.width, 22},
-                                           place.maxLength, editFont);
-        box->setReadOnly(place.readOnly);
-        const QPoint captionPlace = i == NoteField ? NoteCaptionPlace : QPoint(place.left, place.top - 18);
-        const QByteArray captionName = QByteArray("lblTitolo") + fields[i].name;
-        Controls::label(panContainer, captionName.constData(), captionPlace, QString::fromUtf8(place.caption),
-                        captionFont, place.dueDate ? DueDateBrown : QColor(Qt::black));
+    for (const EditRow& row : EditRows) {
+        const int position = fieldIndex(row.member);
+        const QByteArray name = QByteArray("txt") + fields[position].name;
+        QLineEdit* box = Controls::editBox(panContainer, name.constData(), {row.left, row.top, row.width, 22},
+                                           fields[position].capacity, editFont);
+        box->setReadOnly(row.look == EditLook::Date || row.look == EditLook::DueDate);
+        const QByteArray captionName = QByteArray("lblTitolo") + fields[position].name;
+        Controls::label(panContainer, captionName.constData(), captionPlace(row), QString::fromUtf8(row.caption),
+                        captionFont, row.look == EditLook::DueDate ? DueDateBrown : QColor(Qt::black));
         if (previous)
             setTabOrder(previous, box);
         previous = box;
-        m_editBoxes[i] = box;
+        m_boxes[position] = box;
     }
     setTabOrder(previous, btnFocus);
 
-    // Hidden attachment labels (fields 33 to 38).
-    for (int i = TSchedaVeicolo::EditFieldCount; i < TSchedaVeicolo::FieldCount; ++i) {
+    for (QString TSchedaVeicolo::*member : HiddenFields) {
+        const int position = fieldIndex(member);
         auto* hidden = new QLabel(panContainer);
-        hidden->setObjectName(QStringLiteral("lbl") + QLatin1String(fields[i].name));
+        hidden->setObjectName(QStringLiteral("lbl") + QLatin1String(fields[position].name));
         hidden->hide();
-        m_attachmentLabels[i - TSchedaVeicolo::EditFieldCount] = hidden;
+        m_hiddenLabels[position] = hidden;
     }
 
     lblPosizione = new QLabel(panContainer);
@@ -198,26 +198,52 @@ void TfrmAutoparco::buildControls()
     lblPosizione->setGeometry(650, 34, 50, 24);
     lblPosizione->setAlignment(Qt::AlignCenter);
     lblPosizione->setFont(Fonts::font(QStringLiteral("Verdana"), 12, true));
+}
 
+void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
+{
     Controls::shape(panContainer, "shpInfo", {16, 642, 962, 32}, InfoBlue, InfoBlue);
-    panInfo =
+    QLabel* panInfo =
         Controls::label(panContainer, "panInfo", {22, 650}, QStringLiteral("Pronto per registrare una nuova scheda..."),
                         Fonts::font(QStringLiteral("Tahoma"), 12), Qt::white);
     panInfo->setFixedWidth(950);
-
-    for (const ButtonPlace& button : ButtonPlaces)
-        Controls::picture(panContainer, button.name, button.place, true);
-}
-
-void TfrmAutoparco::buildInfoLine()
-{
     m_infoLine = new InfoLine(panInfo, this);
-    for (const ButtonPlace& button : ButtonPlaces)
-        m_infoLine->addButton(findChild<QWidget*>(QLatin1String(button.name)), QString::fromUtf8(button.sentence));
-    auto* page = findChild<GradientPage*>();
+
+    // The buttons without a handler open windows that are still to come.
+    const Controls::PictureButton<TfrmAutoparco> buttons[] = {
+        {"cmdNuovo", toolbarIcon(24), "Prepara la schermata per l'inserimento di una nuova scheda.",
+         &TfrmAutoparco::cmdNuovoClick},
+        {"cmdDuplica", toolbarIcon(64),
+         "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
+         &TfrmAutoparco::cmdDuplicaClick},
+        {"cmdSalva", toolbarIcon(104), "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
+        {"cmdTrova", toolbarIcon(144), "Trova una scheda in archivio.", nullptr},
+        {"cmdFile", toolbarIcon(184), "Allega file alla scheda.", nullptr},
+        {"cmdAnteprima", {238, 28, 148, 32}, "Visualizza l'anteprima di stampa della scheda.", nullptr},
+        {"cmdStampa", {405, 28, 148, 32}, "Stampa la scheda.", nullptr},
+        {"cmdPrimo", toolbarIcon(572), "Visualizza la prima scheda in archivio.", &TfrmAutoparco::cmdPrimoClick},
+        {"cmdIndietro", toolbarIcon(614), "Visualizza la scheda precedente in archivio.",
+         &TfrmAutoparco::cmdIndietroClick},
+        {"cmdAvanti", toolbarIcon(700), "Visualizza la scheda successiva in archivio.", &TfrmAutoparco::cmdAvantiClick},
+        {"cmdUltimo", toolbarIcon(742), "Visualizza l'ultima scheda in archivio.", &TfrmAutoparco::cmdUltimoClick},
+        {"cmdEsporta", toolbarIcon(797), "Esporta archivio in Excel.", nullptr},
+        {"cmdSlideshow", toolbarIcon(837), "Esegui lo slide show del parco automezzi.", nullptr},
+        {"cmdGuida", toolbarIcon(894), "Visualizza la guida in linea.", nullptr},
+        {"cmdEsci", toolbarIcon(936), "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
+        {"btnCosti", {766, 580, 197, 40}, "Gestisci i costi sostenuti per il veicolo.", nullptr},
+        {"btnCaricaFoto", {38, 300, 157, 40}, "Carica una foto.", &TfrmAutoparco::btnCaricaFotoClick},
+        {"btnSalvaFoto", {204, 300, 42, 40}, "Salva la foto su disco.", &TfrmAutoparco::btnSalvaFotoClick},
+        {"btnCancFoto", {254, 300, 42, 40}, "Cancella la foto.", &TfrmAutoparco::btnCancFotoClick},
+        {"btnZoomFoto",
+         {304, 300, 42, 40},
+         "Visualizza la foto nelle sue dimensioni reali.",
+         &TfrmAutoparco::btnZoomFotoClick},
+    };
+    Controls::pictureButtons(this, panContainer, buttons, m_infoLine);
+
     m_infoLine->addBackground(this);
-    m_infoLine->addBackground(page);
-    m_infoLine->addBackground(page->panel());
+    m_infoLine->addBackground(panContainer->parentWidget());
+    m_infoLine->addBackground(panContainer);
     for (const char* name : BackgroundNames)
         m_infoLine->addBackground(findChild<QWidget*>(QLatin1String(name)));
     m_infoLine->finish(this);

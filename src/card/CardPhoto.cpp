@@ -3,8 +3,8 @@
 // every failure ends with the placeholder.
 #include "card/TfrmAutoparco.h"
 
-#include "card/PhotoFile.h"
 #include "card/TfrmZoom.h"
+#include "photo/PhotoFile.h"
 #include "platform/Platform.h"
 #include "widgets/ModalWindow.h"
 #include "widgets/PhotoView.h"

@@ -1,8 +1,7 @@
 #include "card/TfrmAutoparco.h"
 
-#include "app/ProcessFormats.h"
+#include "archive/FieldIndex.h"
 #include "archive/StoredText.h"
-#include "widgets/ArtworkImage.h"
 #include "widgets/PhotoView.h"
 
 #include <QCloseEvent>
@@ -10,49 +9,28 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
-TfrmAutoparco::TfrmAutoparco(QWidget* parent) : QWidget(parent)
-{
-    setObjectName(QStringLiteral("frmAutoparco"));
-    setWindowTitle(QStringLiteral(" Corvanta - Parco Automezzi"));
-    resize(1016, 713);
-    ProcessFormats::apply();
-    buildControls();
-    buildInfoLine();
-
-    const struct {
-        const char* name;
-        void (TfrmAutoparco::*handler)();
-    } clicks[] = {
-        {"cmdPrimo", &TfrmAutoparco::cmdPrimoClick},         {"cmdIndietro", &TfrmAutoparco::cmdIndietroClick},
-        {"cmdAvanti", &TfrmAutoparco::cmdAvantiClick},       {"cmdUltimo", &TfrmAutoparco::cmdUltimoClick},
-        {"cmdSalva", &TfrmAutoparco::cmdSalvaClick},         {"cmdNuovo", &TfrmAutoparco::cmdNuovoClick},
-        {"cmdDuplica", &TfrmAutoparco::cmdDuplicaClick},     {"btnCaricaFoto", &TfrmAutoparco::btnCaricaFotoClick},
-        {"btnSalvaFoto", &TfrmAutoparco::btnSalvaFotoClick}, {"btnCancFoto", &TfrmAutoparco::btnCancFotoClick},
-        {"btnZoomFoto", &TfrmAutoparco::btnZoomFotoClick},   {"cmdEsci", &TfrmAutoparco::cmdEsciClick},
-    };
-    for (const auto& click : clicks) {
-        auto* button = findChild<ArtworkImage*>(QLatin1String(click.name));
-        connect(button, &ArtworkImage::clicked, this, click.handler);
-    }
-}
-
 void TfrmAutoparco::subPulisciScheda()
 {
-    for (QLineEdit* box : m_editBoxes)
-        box->clear();
+    for (QLineEdit* shown : m_boxes) {
+        if (shown)
+            shown->clear();
+    }
     clearAttachments();
     showPlaceholder();
     lblPosizione->clear();
-    m_editBoxes.front()->setFocus();
+    box(&TSchedaVeicolo::Tipo)->setFocus();
 }
 
 void TfrmAutoparco::subMostraScheda(const TSchedaVeicolo& record, int position)
 {
     const auto& fields = TSchedaVeicolo::fields();
-    for (int i = 0; i < TSchedaVeicolo::EditFieldCount; ++i)
-        m_editBoxes[i]->setText(record.*(fields[i].member));
-    for (int i = TSchedaVeicolo::EditFieldCount; i < TSchedaVeicolo::FieldCount; ++i)
-        m_attachmentLabels[i - TSchedaVeicolo::EditFieldCount]->setText(record.*(fields[i].member));
+    for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i) {
+        const QString& text = record.*(fields[i].member);
+        if (m_boxes[i])
+            m_boxes[i]->setText(text);
+        else
+            m_hiddenLabels[i]->setText(text);
+    }
     lblPosizione->setText(QString::number(position));
     subApriFotoScheda();
 }
@@ -61,11 +39,21 @@ TSchedaVeicolo TfrmAutoparco::recordOnCard() const
 {
     TSchedaVeicolo record;
     const auto& fields = TSchedaVeicolo::fields();
-    for (int i = 0; i < TSchedaVeicolo::EditFieldCount; ++i)
-        record.*(fields[i].member) = m_editBoxes[i]->text();
-    for (int i = TSchedaVeicolo::EditFieldCount; i < TSchedaVeicolo::FieldCount; ++i)
-        record.*(fields[i].member) = m_attachmentLabels[i - TSchedaVeicolo::EditFieldCount]->text();
+    for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i)
+        record.*(fields[i].member) = m_boxes[i] ? m_boxes[i]->text() : m_hiddenLabels[i]->text();
     return record;
+}
+
+QLineEdit* TfrmAutoparco::box(QString TSchedaVeicolo::*member) const
+{
+    const int position = fieldIndex(member);
+    return position < 0 ? nullptr : m_boxes[position];
+}
+
+QLabel* TfrmAutoparco::hiddenLabel(QString TSchedaVeicolo::*member) const
+{
+    const int position = fieldIndex(member);
+    return position < 0 ? nullptr : m_hiddenLabels[position];
 }
 
 QString TfrmAutoparco::position() const
@@ -80,8 +68,10 @@ QImage TfrmAutoparco::photo() const
 
 void TfrmAutoparco::clearAttachments()
 {
-    for (QLabel* hidden : m_attachmentLabels)
-        hidden->clear();
+    for (QLabel* hidden : m_hiddenLabels) {
+        if (hidden)
+            hidden->clear();
+    }
 }
 
 void TfrmAutoparco::cmdEsciClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "archive/TSchedaVeicolo.h"
+#include "card/NavigationRules.h"
 
 #include <QImage>
 #include <QWidget>
@@ -29,6 +30,10 @@ public:
 
     // The record the card's controls hold, in stored order.
     TSchedaVeicolo recordOnCard() const;
+    // The edit box of a shown field, or the hidden label of an attachment field;
+    // nullptr for the other kind.
+    QLineEdit* box(QString TSchedaVeicolo::*member) const;
+    QLabel* hiddenLabel(QString TSchedaVeicolo::*member) const;
     // The trimmed text of lblPosizione: empty for a new card.
     QString position() const;
     QImage photo() const;
@@ -42,8 +47,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildControls();
-    void buildInfoLine();
+    void buildBackground(QWidget* panContainer);
+    void buildEditBoxes(QWidget* panContainer);
+    void buildToolbarAndInfoLine(QWidget* panContainer);
     void cmdEsciClick();
 
     // Navigation
@@ -51,9 +57,9 @@ private:
     void cmdIndietroClick();
     void cmdAvantiClick();
     void cmdUltimoClick();
-    // Shows the record at a 0-based index read with the archive already open,
-    // or reports the failure; used by every navigation command.
-    template <typename Decide> void navigate(Decide decide);
+    // Opens the archive, takes the command's step, reads the record it names, closes the
+    // archive and only then shows the record or reports what happened.
+    void navigate(NavigationCommand command);
 
     // Saving, new and duplicate
     void cmdSalvaClick();
@@ -71,10 +77,11 @@ private:
     void btnCancFotoClick();
     void btnZoomFotoClick();
 
-    std::array<QLineEdit*, TSchedaVeicolo::EditFieldCount> m_editBoxes{};
-    std::array<QLabel*, TSchedaVeicolo::FieldCount - TSchedaVeicolo::EditFieldCount> m_attachmentLabels{};
+    // The control of each field, by the field's position in the record: an edit box, or
+    // a hidden label for the attachments.
+    std::array<QLineEdit*, TSchedaVeicolo::FieldCount> m_boxes{};
+    std::array<QLabel*, TSchedaVeicolo::FieldCount> m_hiddenLabels{};
     QLabel* lblPosizione = nullptr;
-    QLabel* panInfo = nullptr;
     QPushButton* btnFocus = nullptr;
     PhotoView* imgFoto = nullptr;
     PhotoView* imgBianco = nullptr;

@@ -1,27 +1,27 @@
 #include "card/TfrmZoom.h"
 
-#include "app/ProcessFormats.h"
-#include "widgets/GradientPage.h"
+#include "widgets/Colours.h"
 #include "widgets/PhotoView.h"
+#include "widgets/WindowFrame.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QScreen>
 
+namespace {
+
+// The container takes the screen's size when the window shows.
+const WindowFrame Frame =
+    WindowFrame::maximised("frmZoom", " Fai clic sulla foto per chiudere questa finestra", {800, 600})
+        .gradient(Colours::SteelBlue, Qt::white)
+        .withProcessFormats();
+
+} // namespace
+
 TfrmZoom::TfrmZoom(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("frmZoom"));
-    setWindowTitle(QStringLiteral(" Fai clic sulla foto per chiudere questa finestra"));
-    resize(800, 600);
-    setWindowState(Qt::WindowMaximized);
-    ProcessFormats::apply();
-
-    auto* page = new GradientPage(QColor(0x46, 0x82, 0xB4), Qt::white, this);
-    page->fill(this);
-    panContainer = new QWidget;
-    panContainer->setObjectName(QStringLiteral("panContainer"));
+    panContainer = buildFrame(this, Frame);
     panContainer->installEventFilter(this);
-    page->setPanel(panContainer);
     imgFoto = new PhotoView(panContainer);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     connect(imgFoto, &PhotoView::clicked, this, &TfrmZoom::imgFotoClick);

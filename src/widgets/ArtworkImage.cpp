@@ -4,12 +4,16 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-ArtworkImage::ArtworkImage(const QString& artworkName, QWidget* parent)
-    : QWidget(parent),
-      m_renderer(new QSvgRenderer(QStringLiteral(":/artwork/") + artworkName + QStringLiteral(".svg"), this))
+ArtworkImage::ArtworkImage(const QString& folder, const QString& name, QWidget* parent)
+    : QWidget(parent), m_renderer(new QSvgRenderer(artworkPath(folder, name), this))
 {
-    setObjectName(artworkName);
+    setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
+}
+
+QString ArtworkImage::artworkPath(const QString& folder, const QString& name)
+{
+    return QStringLiteral(":/artwork/") + folder + QLatin1Char('/') + name + QStringLiteral(".svg");
 }
 
 void ArtworkImage::setClickable(bool clickable)

@@ -5,12 +5,15 @@
 
 class QSvgRenderer;
 
-// A picture drawn from the artwork ":/artwork/<name>.svg", stretched to the widget.
+// A picture drawn from the artwork ":/artwork/<folder>/<name>.svg", stretched to the widget.
+// The folder is the window's name, or "common" for pictures several windows share.
 // Made clickable it acts as a picture button: hand cursor and clicked().
 class ArtworkImage final : public QWidget {
     Q_OBJECT
 public:
-    explicit ArtworkImage(const QString& artworkName, QWidget* parent = nullptr);
+    ArtworkImage(const QString& folder, const QString& name, QWidget* parent = nullptr);
+
+    static QString artworkPath(const QString& folder, const QString& name);
 
     void setClickable(bool clickable);
     bool isClickable() const { return m_clickable; }

@@ -63,7 +63,9 @@ QLineEdit* editBox(QWidget* parent, const char* name, const QRect& place, int ma
 
 ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable)
 {
-    auto* result = new ArtworkImage(QLatin1String(name), parent);
+    // Artwork is looked up under the window's own name: several windows use the same
+    // control name for different pictures.
+    auto* result = new ArtworkImage(parent->window()->objectName(), QLatin1String(name), parent);
     result->setGeometry(place);
     result->setClickable(clickable);
     return result;

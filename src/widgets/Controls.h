@@ -1,5 +1,7 @@
 #pragma once
 
+#include "widgets/ArtworkImage.h"
+#include "widgets/InfoLine.h"
 #include "widgets/ShapeRect.h"
 
 #include <QColor>
@@ -7,7 +9,8 @@
 #include <QRect>
 #include <QString>
 
-class ArtworkImage;
+#include <cstddef>
+
 class QLabel;
 class QLineEdit;
 class QWidget;
@@ -22,6 +25,42 @@ ShapeRect* gradientShape(QWidget* parent, const char* name, const QRect& place, 
 QLabel* label(QWidget* parent, const char* name, const QPoint& place, const QString& text, const QFont& font,
               const QColor& colour = Qt::black);
 QLineEdit* editBox(QWidget* parent, const char* name, const QRect& place, int maxLength, const QFont& font);
-// A picture from the artwork of the same name; clickable ones are picture buttons.
+// A picture from the artwork of the same name in the folder of parent's window;
+// clickable ones are picture buttons.
 ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable);
+
+// A picture that only shows.
+struct Picture {
+    const char* name;
+    QRect place;
+};
+
+template <std::size_t Count> void pictures(QWidget* parent, const Picture (&rows)[Count])
+{
+    for (const Picture& row : rows)
+        picture(parent, row.name, row.place, false);
+}
+
+// A picture button in one row: its name, its place, the sentence the information line
+// shows under the mouse, and the handler of its click. A button whose window is still
+// to come has no handler yet.
+template <typename Window> struct PictureButton {
+    const char* name;
+    QRect place;
+    const char* sentence; // UTF-8; nullptr where the window has no information line
+    void (Window::*handler)();
+};
+
+template <typename Window, std::size_t Count>
+void pictureButtons(Window* window, QWidget* parent, const PictureButton<Window> (&rows)[Count],
+                    InfoLine* infoLine = nullptr)
+{
+    for (const PictureButton<Window>& row : rows) {
+        ArtworkImage* button = picture(parent, row.name, row.place, true);
+        if (row.handler)
+            QObject::connect(button, &ArtworkImage::clicked, window, row.handler);
+        if (infoLine && row.sentence)
+            infoLine->addButton(button, QString::fromUtf8(row.sentence));
+    }
+}
 } // namespace Controls

@@ -1,6 +1,6 @@
 #include "widgets/PhotoView.h"
 
-#include "card/PhotoFile.h"
+#include "photo/PhotoFile.h"
 
 #include <QMouseEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The fixed regional formats: Italian locale, "dd/mm/yyyy" with a "/" whatever the
 // system says, and "," as the decimal separator.
-#include "app/ProcessFormats.h"
+#include "platform/ProcessFormats.h"
 
 #include <QLocale>
 #include <QTest>

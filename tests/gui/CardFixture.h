@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakePlatform.h"
+#include "WindowTest.h"
 
 #include "archive/TSchedaVeicolo.h"
 #include "card/TfrmAutoparco.h"
@@ -9,22 +10,11 @@
 #include <QImage>
 #include <QStringList>
 
-#include <functional>
-
-class ArtworkImage;
-class PhotoView;
 class QLabel;
 class QLineEdit;
 
-// Helpers for any window of the program.
+// Helpers for the card's tests.
 namespace Gui {
-ArtworkImage* button(const QWidget* window, const char* name);
-// A left click on a picture button, as the user makes it.
-void click(const QWidget* window, const char* name);
-QLineEdit* editBox(const QWidget* window, const char* name);
-QLabel* label(const QWidget* window, const char* name);
-PhotoView* photoView(const QWidget* window, const char* name);
-
 // The 32 edit boxes and the 6 hidden labels of a card, in stored order.
 QList<QLineEdit*> editBoxes(const TfrmAutoparco* card);
 QList<QLabel*> attachmentLabels(const TfrmAutoparco* card);
@@ -33,16 +23,6 @@ QList<QLabel*> attachmentLabels(const TfrmAutoparco* card);
 // position empty, the placeholder photo and the focus in txtTipo.
 void verifyNewAndEmpty(const TfrmAutoparco* card);
 
-// Runs act on the modal window while the next exec() runs; the window is closed
-// afterwards if act left it open, so that a fault never hangs the test.
-// closedByAct reports whether act closed it.
-void whileModal(const std::function<void(QWidget*)>& act, bool* closedByAct = nullptr);
-
-QByteArray readFile(const QString& path);
-bool writeFile(const QString& path, const QByteArray& bytes);
-// A picture whose pixels differ from each other and from the placeholder.
-QImage testPicture(QSize size);
-QImage rgb(const QImage& picture);
 } // namespace Gui
 
 // The vehicle card shown on a fresh program folder, with the archive and photo helpers

@@ -2,8 +2,8 @@
 #include "CardFixture.h"
 
 #include "archive/VehicleArchive.h"
-#include "card/Placeholder.h"
 #include "widgets/PhotoView.h"
+#include "widgets/Placeholder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -65,6 +65,7 @@ private slots:
     void opensMakerSite();
     void pictureButtons_data();
     void pictureButtons();
+    void everyWindowFrame();
     void informationLine_data();
     void informationLine();
 };
@@ -228,6 +229,25 @@ void tst_GuiLauncher::pictureButtons()
     for (const QString& name : clicked) {
         const ArtworkImage* picture = window->findChild<ArtworkImage*>(name);
         QVERIFY2(picture && picture->isClickable(), qPrintable(name));
+    }
+}
+
+// Every start-up window is built on the frame, and none shows an empty box where its
+// artwork should be.
+void tst_GuiLauncher::everyWindowFrame()
+{
+    FakePlatform platform;
+    AppWindows windows;
+    QVERIFY(!windows.instances().isEmpty());
+    for (const QWidget* window : windows.instances()) {
+        const QString name = window->objectName();
+        QVERIFY2(name.startsWith(QLatin1String("frm")), window->metaObject()->className());
+        QCOMPARE(QLatin1String(window->metaObject()->className()), QStringLiteral("T") + name);
+        QVERIFY2(window->windowTitle().startsWith(QLatin1Char(' ')), qPrintable(name));
+        QVERIFY2(window->findChild<QWidget*>(QStringLiteral("panContainer")), qPrintable(name));
+        const QList<ArtworkImage*> pictures = window->findChildren<ArtworkImage*>();
+        for (const ArtworkImage* picture : pictures)
+            QVERIFY2(picture->hasArtwork(), qPrintable(name + QLatin1Char('/') + picture->objectName()));
     }
 }
 

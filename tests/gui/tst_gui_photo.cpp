@@ -1,9 +1,9 @@
 // The card's photo: loading, exporting, removing, storing with the card, and the zoom window.
 #include "CardFixture.h"
 
-#include "card/Placeholder.h"
 #include "card/TfrmZoom.h"
 #include "widgets/PhotoView.h"
+#include "widgets/Placeholder.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "app/ProcessFormats.h"
+#include "platform/ProcessFormats.h"
 
 #include <QLocale>
 

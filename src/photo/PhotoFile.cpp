@@ -1,4 +1,4 @@
-#include "card/PhotoFile.h"
+#include "photo/PhotoFile.h"
 
 #include <QDir>
 #include <QFileInfo>
