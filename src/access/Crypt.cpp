@@ -38,7 +38,7 @@ int hexDigit(QChar digit)
 
 namespace Crypt {
 
-QString CriptaPassword(QStringView plain)
+QString CriptaPassword(const QString& plain)
 {
     static constexpr char Digits[] = "0123456789ABCDEF";
     QString hex;
@@ -54,7 +54,7 @@ QString CriptaPassword(QStringView plain)
     return hex;
 }
 
-QString DecriptaPassword(QStringView hex)
+QString DecriptaPassword(const QString& hex)
 {
     // Every pair is converted before the first character is produced.
     const qsizetype pairs = hex.size() / 2;
@@ -64,8 +64,7 @@ QString DecriptaPassword(QStringView hex)
         const int high = hexDigit(hex[2 * i]);
         const int low = hexDigit(hex[2 * i + 1]);
         if (high < 0 || low < 0)
-            throw ConversionError("'" + hex.mid(2 * i, 2).toString().toStdString() +
-                                  "' is not a valid hexadecimal value");
+            throw ConversionError("'" + hex.mid(2 * i, 2).toStdString() + "' is not a valid hexadecimal value");
         scrambled.append(static_cast<std::uint8_t>(high * 16 + low));
     }
 

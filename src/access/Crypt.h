@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <stdexcept>
 
@@ -18,11 +17,11 @@ public:
 // Scrambles the low 8 bits of every character and returns two upper-case hexadecimal
 // digits per character. The stored password has at most 255 characters; longer texts are
 // scrambled all the same, but the caller refuses them before storing (see PasswordFile).
-QString CriptaPassword(QStringView plain);
+QString CriptaPassword(const QString& plain);
 
 // Turns the digit pairs back into bytes and unscrambles them: one character (U+0000 to
 // U+00FF) per pair, a last odd digit ignored, a and A alike. Throws ConversionError,
 // before producing anything, when any pair is not two hexadecimal digits.
-QString DecriptaPassword(QStringView hex);
+QString DecriptaPassword(const QString& hex);
 
 } // namespace Crypt

@@ -84,7 +84,7 @@ struct Place {
     int lastFilledLine = -1; // the section's last line that is not blank
 };
 
-Place find(const QList<QByteArray>& lines, QStringView section, QStringView key)
+Place find(const QList<QByteArray>& lines, const QString& section, const QString& key)
 {
     Place place;
     for (int i = 0; i < lines.size(); ++i) {
@@ -126,7 +126,7 @@ QByteArray readContent(const QString& path)
     return content;
 }
 
-QByteArray withValue(const QByteArray& content, QStringView section, QStringView key, QStringView value)
+QByteArray withValue(const QByteArray& content, const QString& section, const QString& key, const QString& value)
 {
     QList<QByteArray> lines = splitLines(content);
     const QByteArray keyLine = Windows1252::encode(key) + '=' + Windows1252::encode(value) + LineEnd;
@@ -152,7 +152,7 @@ QByteArray withValue(const QByteArray& content, QStringView section, QStringView
 
 namespace IniFile {
 
-QString readValue(const QString& path, QStringView section, QStringView key)
+QString readValue(const QString& path, const QString& section, const QString& key)
 {
     const QList<QByteArray> lines = splitLines(readContent(path));
     const Place place = find(lines, section, key);
@@ -161,14 +161,12 @@ QString readValue(const QString& path, QStringView section, QStringView key)
     return entryOf(lineText(lines[place.keyLine], place.keyLine == 0)).value;
 }
 
-void writeValue(const QString& path, QStringView section, QStringView key, QStringView value)
+void writeValue(const QString& path, const QString& section, const QString& key, const QString& value)
 {
-    const QFileInfo info(path);
-    // Renaming would replace a read-only file too; it stays as it is, as a write in place would.
-    if (info.exists() && !info.isDir() && !info.isWritable())
-        fail(QStringLiteral("write"), path, QStringLiteral("the file is read-only"));
     const QByteArray content = withValue(readContent(path), section, key, value);
 
+    // QSaveFile writes a temporary file beside the old one and renames it over it on commit.
+    // It refuses a read-only file, as a write in place would fail.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(QStringLiteral("create"), path, file.errorString());

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <stdexcept>
 
@@ -20,13 +19,13 @@ namespace IniFile {
 // The value of key in section: empty when the file, the section or the key is missing.
 // Throws IniFileError when something is at path but cannot be read (a folder, no read
 // permission).
-QString readValue(const QString& path, QStringView section, QStringView key);
+QString readValue(const QString& path, const QString& section, const QString& key);
 
 // Sets key in section to value, creating the file or the section when missing. Every
 // other line keeps its bytes; the lines written end in CR LF. The whole new file is
 // written beside the old one and then renamed over it, so a failed write leaves the old
 // file whole. Throws IniFileError when the file is a folder or read-only, or cannot be
 // read or replaced (for one, when the folder is not writable).
-void writeValue(const QString& path, QStringView section, QStringView key, QStringView value);
+void writeValue(const QString& path, const QString& section, const QString& key, const QString& value);
 
 } // namespace IniFile

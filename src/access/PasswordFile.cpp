@@ -27,9 +27,9 @@ QString fileName()
     return QStringLiteral("unins000.dll");
 }
 
-QString normalForm(QStringView typed)
+QString normalForm(const QString& typed)
 {
-    QString upper = typed.toString();
+    QString upper = typed;
     for (QChar& character : upper) {
         if (character >= u'a' && character <= u'z')
             character = QChar(character.unicode() - u'a' + u'A');
@@ -43,7 +43,7 @@ QString readStored(const QString& programFolder)
     return StoredText::trimmed(Crypt::DecriptaPassword(hex));
 }
 
-NewPasswordCheck checkNewPassword(QStringView typed)
+NewPasswordCheck checkNewPassword(const QString& typed)
 {
     const QString normal = normalForm(typed);
     if (normal.isEmpty())
@@ -75,7 +75,7 @@ QString refusalMessage(NewPasswordCheck check)
     return {};
 }
 
-void storeNew(const QString& programFolder, QStringView typed)
+void storeNew(const QString& programFolder, const QString& typed)
 {
     if (checkNewPassword(typed) != NewPasswordCheck::Acceptable)
         throw std::invalid_argument("the new password cannot be stored faithfully");

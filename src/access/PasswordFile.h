@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 // The password file unins000.dll in the program folder: an INI file whose key Valore of
 // section Accesso holds the scrambled normal form of the one password. Each operation
@@ -12,7 +11,7 @@ QString fileName();
 
 // A typed text as it is stored and compared: the letters a to z in upper case (no other
 // letter changes), then every character of code U+0020 or below removed at both ends.
-QString normalForm(QStringView typed);
+QString normalForm(const QString& typed);
 
 // The stored password, unscrambled and trimmed; empty when the file, the section or the
 // key is missing. programFolder ends with a separator. Throws Crypt::ConversionError for
@@ -28,7 +27,7 @@ enum class NewPasswordCheck {
     TooLong,       // more than 255 characters in normal form
     OutsideLatin1, // a character beyond U+00FF, such as the euro sign
 };
-NewPasswordCheck checkNewPassword(QStringView typed);
+NewPasswordCheck checkNewPassword(const QString& typed);
 
 // The warning that refuses a new password; empty for Acceptable.
 QString refusalMessage(NewPasswordCheck check);
@@ -37,6 +36,6 @@ QString refusalMessage(NewPasswordCheck check);
 // missing and leaving the rest of the file as it was. A failed write keeps the old
 // password and throws IniFileError. A password that checkNewPassword refuses is not
 // stored: std::invalid_argument.
-void storeNew(const QString& programFolder, QStringView typed);
+void storeNew(const QString& programFolder, const QString& typed);
 
 } // namespace PasswordFile
