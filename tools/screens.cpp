@@ -7,6 +7,7 @@
 #include "app/TfrmAvvio.h"
 #include "archive/VehicleArchive.h"
 #include "card/TfrmAutoparco.h"
+#include "card/TfrmCalendario.h"
 #include "card/TfrmZoom.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QTextStream>
@@ -98,6 +100,15 @@ int main(int argc, char* argv[])
     save(windows.frmAutoparco(), folder, QStringLiteral("card"));
     click(windows.frmAutoparco(), "cmdPrimo");
     save(windows.frmAutoparco(), folder, QStringLiteral("card-record"));
+
+    windows.frmAutoparco()->box(&TSchedaVeicolo::Marca)->setFocus();
+    save(windows.frmAutoparco(), folder, QStringLiteral("card-focus"));
+
+    TfrmCalendario picker(windows.frmAutoparco());
+    picker.setTag(QStringLiteral("autoparco_scadbollo"));
+    picker.show();
+    save(&picker, folder, QStringLiteral("calendar"));
+    picker.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
     zoom.setPicture(windows.frmAutoparco()->photo());

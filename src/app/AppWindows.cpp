@@ -2,6 +2,7 @@
 
 #include "app/TfrmAvvio.h"
 #include "card/TfrmAutoparco.h"
+#include "card/TfrmCalendario.h"
 #include "card/TfrmZoom.h"
 
 namespace {
@@ -32,7 +33,8 @@ AppWindows::AppWindows()
     // One instance of every window class, in the program's start-up order.
     createInOrder<TfrmAvvio,     //
                   TfrmAutoparco, //
-                  TfrmZoom>();
+                  TfrmZoom,      //
+                  TfrmCalendario>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });

@@ -4,6 +4,7 @@
 #include "archive/FieldIndex.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
+#include "widgets/FocusHighlight.h"
 #include "widgets/Fonts.h"
 #include "widgets/GradientPage.h"
 #include "widgets/InfoLine.h"
@@ -40,48 +41,52 @@ enum class EditLook {
     Notes,   // caption to the left
 };
 
-// One edit box per shown field, in tab order. Length limits are the fields' capacities,
-// so that nothing typed is ever cut without a word on saving.
+// The idle fill of a box: white on the light panels, alice blue elsewhere.
+enum class Idle { AliceBlue, White };
+
+// One edit box per shown field, in tab order, which is also the Enter ring. Length limits
+// are the fields' capacities, so that nothing typed is ever cut without a word on saving.
 struct EditRow {
     QString TSchedaVeicolo::*member;
     int left, top, width;
     const char* caption;
     EditLook look;
+    Idle idle;
 };
 
 const EditRow EditRows[] = {
-    {&V::Tipo, 364, 164, 240, "Tipo veicolo:", EditLook::Text},
-    {&V::Destinazione, 610, 164, 354, "Destinazione ed uso:", EditLook::Text},
-    {&V::Marca, 364, 212, 240, "Marca:", EditLook::Text},
-    {&V::Modello, 610, 212, 354, "Modello:", EditLook::Text},
-    {&V::Targa, 364, 260, 100, "Targa:", EditLook::Text},
-    {&V::Anno, 472, 260, 132, "Immatricolazione:", EditLook::Text},
-    {&V::Colore, 610, 260, 354, "Colore:", EditLook::Text},
-    {&V::Telaio, 364, 308, 240, "Telaio:", EditLook::Text},
-    {&V::Pneumatici, 610, 308, 354, "Pneumatici:", EditLook::Text},
-    {&V::Stato, 364, 356, 240, "Stato veicolo:", EditLook::Text},
-    {&V::Chilometri, 610, 356, 216, "Chilometri percorsi:", EditLook::Text},
-    {&V::Lettura, 832, 356, 132, "Data lettura:", EditLook::Date},
-    {&V::Alimentazione, 364, 404, 240, "Alimentazione:", EditLook::Text},
-    {&V::Cilindrata, 610, 404, 174, "Cilindrata:", EditLook::Text},
-    {&V::KW, 790, 404, 174, "kW:", EditLook::Text},
-    {&V::Ambiente, 364, 452, 240, "Compatibilità ambientale:", EditLook::Text},
-    {&V::Posti, 610, 452, 174, "Numero posti:", EditLook::Text},
-    {&V::Portata, 790, 452, 174, "Portata massima:", EditLook::Text},
-    {&V::Compagnia, 364, 500, 240, "Compagnia assicurativa:", EditLook::Text},
-    {&V::TelAssicuratore, 610, 500, 174, "Tel. assicuratore:", EditLook::Text},
-    {&V::Polizza, 790, 500, 174, "Importo polizza:", EditLook::Text},
-    {&V::Incidenti, 364, 548, 297, "Incidenti subiti:", EditLook::Text},
-    {&V::Proprietario, 667, 548, 297, "Proprietario:", EditLook::Text},
-    {&V::Autista, 40, 392, 148, "Autista:", EditLook::Text},
-    {&V::TelAutista, 196, 392, 148, "Telefono:", EditLook::Text},
-    {&V::Meccanico, 40, 440, 148, "Meccanico:", EditLook::Text},
-    {&V::TelMeccanico, 196, 440, 148, "Telefono:", EditLook::Text},
-    {&V::ScadRevisione, 40, 488, 148, "Scad. revisione:", EditLook::DueDate},
-    {&V::ScadTagliando, 196, 488, 148, "Scad. tagliando:", EditLook::DueDate},
-    {&V::ScadAssicurazione, 40, 536, 148, "Scad. assicurazione:", EditLook::DueDate},
-    {&V::ScadBollo, 196, 536, 148, "Scad. bollo:", EditLook::DueDate},
-    {&V::Note, 85, 587, 656, "Note:", EditLook::Notes},
+    {&V::Tipo, 364, 164, 240, "Tipo veicolo:", EditLook::Text, Idle::AliceBlue},
+    {&V::Destinazione, 610, 164, 354, "Destinazione ed uso:", EditLook::Text, Idle::AliceBlue},
+    {&V::Marca, 364, 212, 240, "Marca:", EditLook::Text, Idle::AliceBlue},
+    {&V::Modello, 610, 212, 354, "Modello:", EditLook::Text, Idle::AliceBlue},
+    {&V::Targa, 364, 260, 100, "Targa:", EditLook::Text, Idle::AliceBlue},
+    {&V::Anno, 472, 260, 132, "Immatricolazione:", EditLook::Text, Idle::AliceBlue},
+    {&V::Colore, 610, 260, 354, "Colore:", EditLook::Text, Idle::AliceBlue},
+    {&V::Telaio, 364, 308, 240, "Telaio:", EditLook::Text, Idle::AliceBlue},
+    {&V::Pneumatici, 610, 308, 354, "Pneumatici:", EditLook::Text, Idle::AliceBlue},
+    {&V::Stato, 364, 356, 240, "Stato veicolo:", EditLook::Text, Idle::AliceBlue},
+    {&V::Chilometri, 610, 356, 216, "Chilometri percorsi:", EditLook::Text, Idle::AliceBlue},
+    {&V::Lettura, 832, 356, 132, "Data lettura:", EditLook::Date, Idle::AliceBlue},
+    {&V::Alimentazione, 364, 404, 240, "Alimentazione:", EditLook::Text, Idle::AliceBlue},
+    {&V::Cilindrata, 610, 404, 174, "Cilindrata:", EditLook::Text, Idle::AliceBlue},
+    {&V::KW, 790, 404, 174, "kW:", EditLook::Text, Idle::AliceBlue},
+    {&V::Ambiente, 364, 452, 240, "Compatibilità ambientale:", EditLook::Text, Idle::AliceBlue},
+    {&V::Posti, 610, 452, 174, "Numero posti:", EditLook::Text, Idle::AliceBlue},
+    {&V::Portata, 790, 452, 174, "Portata massima:", EditLook::Text, Idle::AliceBlue},
+    {&V::Compagnia, 364, 500, 240, "Compagnia assicurativa:", EditLook::Text, Idle::AliceBlue},
+    {&V::TelAssicuratore, 610, 500, 174, "Tel. assicuratore:", EditLook::Text, Idle::AliceBlue},
+    {&V::Polizza, 790, 500, 174, "Importo polizza:", EditLook::Text, Idle::AliceBlue},
+    {&V::Incidenti, 364, 548, 297, "Incidenti subiti:", EditLook::Text, Idle::AliceBlue},
+    {&V::Proprietario, 667, 548, 297, "Proprietario:", EditLook::Text, Idle::AliceBlue},
+    {&V::Autista, 40, 392, 148, "Autista:", EditLook::Text, Idle::White},
+    {&V::TelAutista, 196, 392, 148, "Telefono:", EditLook::Text, Idle::White},
+    {&V::Meccanico, 40, 440, 148, "Meccanico:", EditLook::Text, Idle::White},
+    {&V::TelMeccanico, 196, 440, 148, "Telefono:", EditLook::Text, Idle::White},
+    {&V::ScadRevisione, 40, 488, 148, "Scad. revisione:", EditLook::DueDate, Idle::White},
+    {&V::ScadTagliando, 196, 488, 148, "Scad. tagliando:", EditLook::DueDate, Idle::White},
+    {&V::ScadAssicurazione, 40, 536, 148, "Scad. assicurazione:", EditLook::DueDate, Idle::White},
+    {&V::ScadBollo, 196, 536, 148, "Scad. bollo:", EditLook::DueDate, Idle::White},
+    {&V::Note, 85, 587, 656, "Note:", EditLook::Notes, Idle::White},
 };
 constexpr int NotesCaptionLeft = 40;
 
@@ -168,22 +173,24 @@ void TfrmAutoparco::buildEditBoxes(QWidget* panContainer)
     const QFont editFont = Fonts::font(QStringLiteral("Verdana"), 12, true);
     const QFont captionFont = Fonts::font(QStringLiteral("Verdana"), 8);
     const auto& fields = TSchedaVeicolo::fields();
-    QWidget* previous = nullptr;
+    QList<QWidget*> tabOrder;
     for (const EditRow& row : EditRows) {
         const int position = fieldIndex(row.member);
         const QByteArray name = QByteArray("txt") + fields[position].name;
         QLineEdit* box = Controls::editBox(panContainer, name.constData(), {row.left, row.top, row.width, 22},
                                            fields[position].capacity, editFont);
         box->setReadOnly(row.look == EditLook::Date || row.look == EditLook::DueDate);
+        FocusHighlight::colour(box, row.idle == Idle::White ? QColor(Qt::white) : FocusHighlight::AliceBlue);
         const QByteArray captionName = QByteArray("lblTitolo") + fields[position].name;
         Controls::label(panContainer, captionName.constData(), captionPlace(row), QString::fromUtf8(row.caption),
                         captionFont, row.look == EditLook::DueDate ? DueDateBrown : QColor(Qt::black));
-        if (previous)
-            setTabOrder(previous, box);
-        previous = box;
+        if (!tabOrder.isEmpty())
+            setTabOrder(tabOrder.last(), box);
+        tabOrder.append(box);
         m_boxes[position] = box;
     }
-    setTabOrder(previous, btnFocus);
+    setTabOrder(tabOrder.last(), btnFocus);
+    setUpFieldBehaviour(tabOrder);
 
     for (QString TSchedaVeicolo::*member : HiddenFields) {
         const int position = fieldIndex(member);

@@ -52,6 +52,14 @@ private:
     void buildToolbarAndInfoLine(QWidget* panContainer);
     void cmdEsciClick();
 
+    // Edit-box behaviour
+    void setUpFieldBehaviour(const QList<QWidget*>& tabOrder);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Backspace and Delete empty a date box; other keys but Enter, Tab and a modifier alone
+    // open the date picker for it. True when the key is used up.
+    bool dateBoxKeyDown(QLineEdit* dateBox, const QString& tag, int key);
+    void txtTargaTyping();
+
     // Navigation
     void cmdPrimoClick();
     void cmdIndietroClick();

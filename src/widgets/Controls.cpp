@@ -61,6 +61,17 @@ QLineEdit* editBox(QWidget* parent, const char* name, const QRect& place, int ma
     return result;
 }
 
+QPushButton* pushButton(QWidget* parent, const char* name, const QRect& place, const QString& caption,
+                        const QFont& font)
+{
+    auto* result = new QPushButton(caption, parent);
+    result->setObjectName(QLatin1String(name));
+    result->setGeometry(place);
+    result->setFont(font);
+    result->setCursor(Qt::PointingHandCursor);
+    return result;
+}
+
 ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable)
 {
     // Artwork is looked up under the window's own name: several windows use the same

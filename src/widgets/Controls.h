@@ -6,6 +6,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QList>
+#include <QPushButton>
 #include <QRect>
 #include <QString>
 
@@ -62,5 +64,30 @@ void pictureButtons(Window* window, QWidget* parent, const PictureButton<Window>
         if (infoLine && row.sentence)
             infoLine->addButton(button, QString::fromUtf8(row.sentence));
     }
+}
+
+// A push button in one row: its name, place, caption and the handler of its click.
+template <typename Window> struct PushButton {
+    const char* name;
+    QRect place;
+    const char* caption; // UTF-8
+    void (Window::*handler)();
+};
+
+QPushButton* pushButton(QWidget* parent, const char* name, const QRect& place, const QString& caption,
+                        const QFont& font);
+
+// Makes the buttons in row order, with the hand cursor, and returns them in that order.
+template <typename Window, std::size_t Count>
+QList<QPushButton*> pushButtons(Window* window, QWidget* parent, const PushButton<Window> (&rows)[Count],
+                                const QFont& font)
+{
+    QList<QPushButton*> made;
+    for (const PushButton<Window>& row : rows) {
+        QPushButton* button = pushButton(parent, row.name, row.place, QString::fromUtf8(row.caption), font);
+        QObject::connect(button, &QPushButton::clicked, window, row.handler);
+        made.append(button);
+    }
+    return made;
 }
 } // namespace Controls

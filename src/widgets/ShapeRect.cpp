@@ -19,6 +19,13 @@ void ShapeRect::setBorder(const QColor& border)
     update();
 }
 
+void ShapeRect::setBorderGradient(const QColor& top, const QColor& bottom)
+{
+    m_border = top;
+    m_borderBottom = bottom;
+    update();
+}
+
 void ShapeRect::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
@@ -33,7 +40,14 @@ void ShapeRect::paintEvent(QPaintEvent*)
         painter.fillRect(area, gradient);
     }
     if (m_border.isValid()) {
-        painter.setPen(m_border);
+        if (m_borderBottom.isValid()) {
+            QLinearGradient fade(area.topLeft(), area.bottomLeft());
+            fade.setColorAt(0, m_border);
+            fade.setColorAt(1, m_borderBottom);
+            painter.setPen(QPen(QBrush(fade), 1));
+        } else {
+            painter.setPen(m_border);
+        }
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(0, 0, -1, -1));
     }

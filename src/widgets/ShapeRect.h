@@ -15,6 +15,8 @@ public:
     void setFill(const QColor& fill) { setGradient(Gradient::None, fill, fill); }
     void setGradient(Gradient direction, const QColor& start, const QColor& end);
     void setBorder(const QColor& border);
+    // A border whose colour runs from top to bottom.
+    void setBorderGradient(const QColor& top, const QColor& bottom);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -23,5 +25,6 @@ private:
     Gradient m_direction = Gradient::None;
     QColor m_start = Qt::white;
     QColor m_end = Qt::white;
-    QColor m_border; // invalid: no border
+    QColor m_border;       // invalid: no border
+    QColor m_borderBottom; // valid: the border runs from m_border to this colour
 };
