@@ -6,6 +6,7 @@
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "archive/VehicleArchive.h"
+#include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
 #include "card/TfrmZoom.h"
@@ -84,6 +85,10 @@ int main(int argc, char* argv[])
     vehicle.Autista = QStringLiteral("Mario Rossi");
     vehicle.ScadRevisione = QStringLiteral("15/12/2026");
     vehicle.ScadBollo = QStringLiteral("31/01/2027");
+    vehicle.File01 = QStringLiteral("libretto_AB123CD.pdf");
+    vehicle.Desc01 = QStringLiteral("Libretto di circolazione");
+    vehicle.File02 = QStringLiteral("polizza_2026.pdf");
+    vehicle.Desc02 = QStringLiteral("Polizza assicurativa");
     vehicle.Note = QStringLiteral("Tagliando eseguito presso l'officina di via Roma.");
     {
         VehicleArchive archive(platform.programFolder());
@@ -109,6 +114,13 @@ int main(int argc, char* argv[])
     picker.show();
     save(&picker, folder, QStringLiteral("calendar"));
     picker.hide();
+
+    TfrmAllegaCartella attachments(windows.frmAutoparco());
+    attachments.setTag(QStringLiteral("autoparco"));
+    attachments.fillFrom(*windows.frmAutoparco());
+    attachments.show();
+    save(&attachments, folder, QStringLiteral("attachments"));
+    attachments.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
     zoom.setPicture(windows.frmAutoparco()->photo());

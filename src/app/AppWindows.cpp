@@ -1,6 +1,7 @@
 #include "app/AppWindows.h"
 
 #include "app/TfrmAvvio.h"
+#include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
 #include "card/TfrmZoom.h"
@@ -31,9 +32,10 @@ template <typename Window> void AppWindows::create()
 AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
-    createInOrder<TfrmAvvio,     //
-                  TfrmAutoparco, //
-                  TfrmZoom,      //
+    createInOrder<TfrmAvvio,          //
+                  TfrmAutoparco,      //
+                  TfrmAllegaCartella, //
+                  TfrmZoom,           //
                   TfrmCalendario>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),

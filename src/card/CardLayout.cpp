@@ -225,7 +225,7 @@ void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
          &TfrmAutoparco::cmdDuplicaClick},
         {"cmdSalva", toolbarIcon(104), "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
         {"cmdTrova", toolbarIcon(144), "Trova una scheda in archivio.", nullptr},
-        {"cmdFile", toolbarIcon(184), "Allega file alla scheda.", nullptr},
+        {"cmdFile", toolbarIcon(184), "Allega file alla scheda.", &TfrmAutoparco::cmdFileClick},
         {"cmdAnteprima", {238, 28, 148, 32}, "Visualizza l'anteprima di stampa della scheda.", nullptr},
         {"cmdStampa", {405, 28, 148, 32}, "Stampa la scheda.", nullptr},
         {"cmdPrimo", toolbarIcon(572), "Visualizza la prima scheda in archivio.", &TfrmAutoparco::cmdPrimoClick},

@@ -76,6 +76,9 @@ private:
     bool requiredFieldsPresent();
     void clearAttachments();
 
+    // Companion windows
+    void cmdFileClick();
+
     // Photo
     void subApriFotoScheda();
     void subSalvaFotoScheda();

@@ -70,9 +70,10 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialogOptions& option
 Platform::Answer QtPlatform::message(QWidget* parent, MessageKind kind, const QString& text)
 {
     const BoxLook look = lookOf(kind);
-    // Stored messages separate their paragraphs with LF CR; a box shows them as line breaks.
+    // Messages separate their paragraphs with LF CR or CR LF; a box shows them as line breaks.
     QString shown = text;
     shown.replace(QStringLiteral("\n\r"), QStringLiteral("\n"));
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 
     QMessageBox box(look.icon, QString::fromUtf8(look.caption), shown, QMessageBox::NoButton, parent);
     box.setTextFormat(Qt::PlainText);
@@ -99,8 +100,13 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialogOptions& optio
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
 }
 
-void QtPlatform::openWithShell(const QString& target)
+void QtPlatform::openWithShell(const QString& quotedOrPlain)
 {
+    // Paths come enclosed in double quotes, as a command line would want them; the
+    // desktop wants the bare path.
+    QString target = quotedOrPlain;
+    if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
+        target = target.mid(1, target.size() - 2);
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     QDesktopServices::openUrl(url);
 }

@@ -74,9 +74,15 @@ QPushButton* pushButton(QWidget* parent, const char* name, const QRect& place, c
 
 ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable)
 {
+    return picture(parent, name, place, clickable, name);
+}
+
+ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable, const char* artwork)
+{
     // Artwork is looked up under the window's own name: several windows use the same
     // control name for different pictures.
-    auto* result = new ArtworkImage(parent->window()->objectName(), QLatin1String(name), parent);
+    auto* result = new ArtworkImage(parent->window()->objectName(), QLatin1String(artwork), parent);
+    result->setObjectName(QLatin1String(name));
     result->setGeometry(place);
     result->setClickable(clickable);
     return result;

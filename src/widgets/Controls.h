@@ -30,6 +30,8 @@ QLineEdit* editBox(QWidget* parent, const char* name, const QRect& place, int ma
 // A picture from the artwork of the same name in the folder of parent's window;
 // clickable ones are picture buttons.
 ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable);
+// The same, for a control whose picture it shares with others of its window under the name artwork.
+ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, bool clickable, const char* artwork);
 
 // A picture that only shows.
 struct Picture {

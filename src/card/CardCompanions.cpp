@@ -1,0 +1,14 @@
+// The companion windows the card opens: attached files and the slideshow.
+#include "card/TfrmAutoparco.h"
+
+#include "card/TfrmAllegaCartella.h"
+#include "widgets/ModalWindow.h"
+
+void TfrmAutoparco::cmdFileClick()
+{
+    // Any card, stored or not: the attachments reach the archive when the card is saved.
+    openModal<TfrmAllegaCartella>(this, [this](TfrmAllegaCartella& attachments) {
+        attachments.setTag(QStringLiteral("autoparco"));
+        attachments.fillFrom(*this);
+    });
+}
