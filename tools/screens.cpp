@@ -9,6 +9,7 @@
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
+#include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
@@ -121,6 +122,13 @@ int main(int argc, char* argv[])
     attachments.show();
     save(&attachments, folder, QStringLiteral("attachments"));
     attachments.hide();
+
+    TfrmSlideshow_Automezzi slideshow(windows.frmAutoparco());
+    slideshow.show();
+    save(&slideshow, folder, QStringLiteral("slideshow"));
+    emit slideshow.findChild<ArtworkImage*>(QStringLiteral("cmdAvanti"))->clicked();
+    save(&slideshow, folder, QStringLiteral("slideshow-photo"));
+    slideshow.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
     zoom.setPicture(windows.frmAutoparco()->photo());

@@ -4,6 +4,7 @@
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
+#include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
 
 namespace {
@@ -36,7 +37,8 @@ AppWindows::AppWindows()
                   TfrmAutoparco,      //
                   TfrmAllegaCartella, //
                   TfrmZoom,           //
-                  TfrmCalendario>();
+                  TfrmCalendario,     //
+                  TfrmSlideshow_Automezzi>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });

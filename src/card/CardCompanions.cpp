@@ -2,6 +2,7 @@
 #include "card/TfrmAutoparco.h"
 
 #include "card/TfrmAllegaCartella.h"
+#include "card/TfrmSlideshow_Automezzi.h"
 #include "widgets/ModalWindow.h"
 
 void TfrmAutoparco::cmdFileClick()
@@ -11,4 +12,9 @@ void TfrmAutoparco::cmdFileClick()
         attachments.setTag(QStringLiteral("autoparco"));
         attachments.fillFrom(*this);
     });
+}
+
+void TfrmAutoparco::cmdSlideshowClick()
+{
+    openModal<TfrmSlideshow_Automezzi>(this, [](TfrmSlideshow_Automezzi&) {});
 }

@@ -78,6 +78,7 @@ private:
 
     // Companion windows
     void cmdFileClick();
+    void cmdSlideshowClick();
 
     // Photo
     void subApriFotoScheda();

@@ -16,6 +16,17 @@ QString ArtworkImage::artworkPath(const QString& folder, const QString& name)
     return QStringLiteral(":/artwork/") + folder + QLatin1Char('/') + name + QStringLiteral(".svg");
 }
 
+QImage ArtworkImage::rendered(const QString& folder, const QString& name, QSize size, const QColor& background)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(background);
+    QSvgRenderer renderer(artworkPath(folder, name));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(image.rect()));
+    return image;
+}
+
 void ArtworkImage::setClickable(bool clickable)
 {
     m_clickable = clickable;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QImage>
 #include <QString>
 #include <QWidget>
 
@@ -14,6 +16,8 @@ public:
     ArtworkImage(const QString& folder, const QString& name, QWidget* parent = nullptr);
 
     static QString artworkPath(const QString& folder, const QString& name);
+    // The artwork drawn at size on the background colour, for controls that hold a picture.
+    static QImage rendered(const QString& folder, const QString& name, QSize size, const QColor& background);
 
     void setClickable(bool clickable);
     bool isClickable() const { return m_clickable; }

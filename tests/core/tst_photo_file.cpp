@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageWriter>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
@@ -69,6 +70,24 @@ QByteArray hugeJpeg()
     return bytes;
 }
 
+// A small progressive JPEG whose frame header then announces side x side pixels, as a
+// damaged file can: small on disk, yet costly to decode in full.
+QByteArray announcingProgressiveJpeg(quint16 side)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "JPEG");
+    writer.setProgressiveScanWrite(true);
+    writer.write(testPicture(8, 8));
+    const qsizetype frame = bytes.indexOf("\xFF\xC2");
+    if (frame < 0)
+        qFatal("the JPEG fixture has no progressive frame header");
+    qToBigEndian<quint16>(side, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(side, bytes.data() + frame + 7);
+    return bytes;
+}
+
 void writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
@@ -97,6 +116,7 @@ private slots:
     void saveFails();
     void fittedPhotoSize_data();
     void fittedPhotoSize();
+    void largePhotoLoadsFittedOrWhole();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -123,6 +143,12 @@ void tst_PhotoFile::loadRefuses_data()
     QTest::newRow("huge PNG") << QStringLiteral("enorme.png") << hugePng();
     QTest::newRow("huge JPEG") << QStringLiteral("enorme.jpg") << hugeJpeg();
     QTest::newRow("huge bitmap named .jpg") << QStringLiteral("enorme_bmp.jpg") << hugeBmp();
+    // Within the output limit, but the decoder's working memory is not.
+    QTest::newRow("progressive JPEG announcing 8192 x 8192")
+        << QStringLiteral("progressiva.jpg") << announcingProgressiveJpeg(8192);
+    // Within every memory limit, but far smaller than any real picture of that size.
+    QTest::newRow("tiny JPEG announcing 2000 x 2000")
+        << QStringLiteral("minuscola.jpg") << announcingProgressiveJpeg(2000);
 }
 
 void tst_PhotoFile::loadRefuses()
@@ -224,6 +250,21 @@ void tst_PhotoFile::fittedPhotoSize()
     QFETCH(QSize, box);
     QFETCH(QSize, fitted);
     QCOMPARE(::fittedPhotoSize(picture, box), fitted);
+}
+
+void tst_PhotoFile::largePhotoLoadsFittedOrWhole()
+{
+    // A real large photo is plausible however it is encoded, and loads whole or fitted.
+    const QString path = m_folder + QStringLiteral("grande.jpg");
+    writeFile(path, encoded(testPicture(3000, 2000), "JPEG"));
+    const std::optional<QImage> whole = PhotoFile::load(path);
+    QVERIFY(whole.has_value());
+    QCOMPARE(whole->size(), QSize(3000, 2000));
+    const std::optional<QImage> fitted = PhotoFile::loadFitted(path, {600, 600});
+    QVERIFY(fitted.has_value());
+    QCOMPARE(fitted->size(), QSize(600, 400));
+    // A picture smaller than the box is not enlarged.
+    QCOMPARE(PhotoFile::loadFitted(path, {4000, 4000})->size(), QSize(3000, 2000));
 }
 
 QTEST_GUILESS_MAIN(tst_PhotoFile)
