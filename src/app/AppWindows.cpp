@@ -3,6 +3,8 @@
 #include "app/TfrmAvvio.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmZoom.h"
+#include "output/TfrmAnteprimaAutomezzo.h"
+#include "output/TfrmStampaAutomezzo.h"
 
 namespace {
 
@@ -30,9 +32,11 @@ template <typename Window> void AppWindows::create()
 AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
-    createInOrder<TfrmAvvio,     //
-                  TfrmAutoparco, //
-                  TfrmZoom>();
+    createInOrder<TfrmAvvio,           //
+                  TfrmAutoparco,       //
+                  TfrmZoom,            //
+                  TfrmStampaAutomezzo, //
+                  TfrmAnteprimaAutomezzo>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });
