@@ -96,13 +96,20 @@ void trimPreviewToolbar(QPrintPreviewDialog& dialog)
     QToolBar* toolbar = dialog.findChild<QToolBar*>();
     if (!toolbar)
         return;
-    const QStringList kept = {QStringLiteral("zoomInAction"), QStringLiteral("zoomOutAction"),
-                              QStringLiteral("printAction")};
+    // Qt names only some of its actions; the others are known by their (translated) text.
+    const struct {
+        const char* text;
+        const char* name;
+    } kept[] = {{"Zoom in", "zoomInAction"}, {"Zoom out", "zoomOutAction"}, {"Print", "printAction"}};
     const QList<QAction*> actions = toolbar->actions();
     for (QAction* action : actions) {
-        QWidget* shown = toolbar->widgetForAction(action);
-        const bool zoomBox = shown && shown->findChild<QComboBox*>() != nullptr;
-        const bool keep = kept.contains(action->objectName()) || zoomBox || qobject_cast<QComboBox*>(shown);
+        bool keep = qobject_cast<QComboBox*>(toolbar->widgetForAction(action)) != nullptr; // the zoom factor
+        for (const auto& wanted : kept) {
+            if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", wanted.text)) {
+                action->setObjectName(QLatin1String(wanted.name));
+                keep = true;
+            }
+        }
         action->setVisible(keep);
     }
     toolbar->addSeparator();

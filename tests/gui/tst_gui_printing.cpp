@@ -2,16 +2,22 @@
 // preview windows, with the PDF they produce read back by pdftotext and pdfinfo.
 #include "CardFixture.h"
 
+#include "output/PrintJob.h"
+#include "output/ReportTemplates.h"
 #include "output/StampaRiepilogo.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmStampaAutomezzo.h"
+#include "platform/QtPlatform.h"
 #include "widgets/PhotoView.h"
 
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPrintPreviewWidget>
 #include <QProcess>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
+#include <QToolButton>
 
 namespace {
 
@@ -106,6 +112,7 @@ private slots:
     void cardFailure_data();
     void cardFailure();
     void cardHugePhoto();
+    void previewWindow();
 };
 
 void tst_GuiPrinting::initTestCase()
@@ -338,6 +345,38 @@ void tst_GuiPrinting::cardHugePhoto()
     QCOMPARE(readPdf(pdf).pages, 1);
     // Brought down to what 188 x 87 mm need at the printer's 300 dpi, not carried whole.
     QVERIFY2(QFileInfo(pdf).size() < 8 * 1024 * 1024, qPrintable(QString::number(QFileInfo(pdf).size())));
+}
+
+// The production preview: maximised, at 100 %, and a toolbar of Print, Zoom, Full
+// screen and Close only.
+void tst_GuiPrinting::previewWindow()
+{
+    Report::ReportTemplate report = ReportTemplates::schedaVeicolo();
+    const Report::PreparedReport prepared = Report::prepare(report, QDate(2026, 12, 10));
+    QStringList shown;
+    bool maximised = false;
+    qreal zoom = 0;
+    Gui::whileModal([&](QWidget* window) {
+        maximised = window && window->isMaximized();
+        auto* view = window ? window->findChild<QPrintPreviewWidget*>() : nullptr;
+        zoom = view ? view->zoomFactor() : 0;
+        auto* toolbar = window ? window->findChild<QToolBar*>() : nullptr;
+        for (QAction* action : toolbar ? toolbar->actions() : QList<QAction*>()) {
+            if (!action->isVisible() || action->isSeparator())
+                continue;
+            QWidget* widget = toolbar->widgetForAction(action);
+            shown.append(widget && !qobject_cast<QToolButton*>(widget)
+                             ? QString::fromLatin1(widget->metaObject()->className())
+                             : action->objectName());
+        }
+    });
+    QWidget owner;
+    QtPlatform().preview(&owner, printJob(prepared));
+    QVERIFY(maximised);
+    QCOMPARE(zoom, 1.0);
+    QCOMPARE(shown, (QStringList{QStringLiteral("QComboBox"), QStringLiteral("zoomOutAction"),
+                                 QStringLiteral("zoomInAction"), QStringLiteral("printAction"),
+                                 QStringLiteral("fullScreenAction"), QStringLiteral("closeAction")}));
 }
 
 QTEST_MAIN(tst_GuiPrinting)
