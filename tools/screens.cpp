@@ -11,6 +11,9 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "output/StampaRiepilogo.h"
+#include "output/TfrmAnteprimaAutomezzo.h"
+#include "output/TfrmStampaAutomezzo.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
 #include "widgets/ArtworkImage.h"
@@ -20,6 +23,7 @@
 #include <QLineEdit>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QTextStream>
 #include <QTimer>
 
@@ -57,6 +61,27 @@ QImage samplePhoto()
 void click(QWidget* window, const char* name)
 {
     emit window->findChild<ArtworkImage*>(QLatin1String(name))->clicked();
+}
+
+// A window opened from the card, shown without its modal loop.
+template <typename Window> void saveFromCard(QWidget* card, const QString& folder, const QString& name)
+{
+    Window window(card);
+    window.show();
+    save(&window, folder, name);
+}
+
+// The summary demo: 120 padded lines over several landscape pages.
+QStringList demoLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 120; ++i)
+        lines.append(QStringLiteral("%1%2%3%4")
+                         .arg(QStringLiteral("AB%1CD").arg(i, 3, 10, QLatin1Char('0')), -12)
+                         .arg(i % 3 ? QStringLiteral("Fiat") : QStringLiteral("Lancia"), -16)
+                         .arg(i % 2 ? QStringLiteral("Panda 1.2") : QStringLiteral("Ypsilon [ibrida]"), -24)
+                         .arg(QStringLiteral("%1/01/2027").arg(i % 28 + 1, 2, 10, QLatin1Char('0'))));
+    return lines;
 }
 
 } // namespace
@@ -135,6 +160,21 @@ int main(int argc, char* argv[])
     zoom.show();
     save(&zoom, folder, QStringLiteral("zoom"));
     zoom.hide();
+
+    saveFromCard<TfrmStampaAutomezzo>(windows.frmAutoparco(), folder, QStringLiteral("print"));
+    saveFromCard<TfrmAnteprimaAutomezzo>(windows.frmAutoparco(), folder, QStringLiteral("preview"));
+    // The card form and the summary demo, printed through the dialog as PDF files.
+    platform.queuePrintFile(folder + QStringLiteral("/card-form.pdf"));
+    QTimer::singleShot(0, [] {
+        QWidget* window = QApplication::activeModalWidget();
+        if (auto* print = window ? window->findChild<QPushButton*>(QStringLiteral("btnStampa")) : nullptr)
+            print->click();
+    });
+    click(windows.frmAutoparco(), "cmdStampa");
+    QTextStream(stdout) << folder << "/card-form.pdf" << Qt::endl;
+    platform.queuePrintFile(folder + QStringLiteral("/summary-120.pdf"));
+    StampaRiepilogo(windows.frmAutoparco(), QStringLiteral("Veicoli con bollo in scadenza o scaduto"), demoLines());
+    QTextStream(stdout) << folder << "/summary-120.pdf" << Qt::endl;
 
     // A real message box of the production platform, with Qt's Italian buttons.
     QTimer::singleShot(0, [&folder] {

@@ -6,6 +6,8 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "output/TfrmAnteprimaAutomezzo.h"
+#include "output/TfrmStampaAutomezzo.h"
 
 namespace {
 
@@ -33,12 +35,14 @@ template <typename Window> void AppWindows::create()
 AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
-    createInOrder<TfrmAvvio,          //
-                  TfrmAutoparco,      //
-                  TfrmAllegaCartella, //
-                  TfrmZoom,           //
-                  TfrmCalendario,     //
-                  TfrmSlideshow_Automezzi>();
+    createInOrder<TfrmAvvio,               //
+                  TfrmAutoparco,           //
+                  TfrmAllegaCartella,      //
+                  TfrmZoom,                //
+                  TfrmCalendario,          //
+                  TfrmSlideshow_Automezzi, //
+                  TfrmStampaAutomezzo,     //
+                  TfrmAnteprimaAutomezzo>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });

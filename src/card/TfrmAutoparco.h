@@ -89,6 +89,10 @@ private:
     void btnCancFotoClick();
     void btnZoomFotoClick();
 
+    // Printing
+    void cmdStampaClick();
+    void cmdAnteprimaClick();
+
     // The control of each field, by the field's position in the record: an edit box, or
     // a hidden label for the attachments.
     std::array<QLineEdit*, TSchedaVeicolo::FieldCount> m_boxes{};

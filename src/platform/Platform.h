@@ -2,12 +2,17 @@
 
 #include <QDate>
 #include <QList>
+#include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
+class QPagedPaintDevice;
 class QWidget;
 
 // Everything that would block a test or talk to the desktop goes through here:
-// message boxes, file dialogs, the shell, "today" and the program folder.
+// message boxes, file dialogs, the print dialog and preview, the shell, "today" and the
+// program folder.
 // Production calls Qt (QtPlatform); tests install a fake that answers and records.
 class Platform {
 public:
@@ -24,6 +29,15 @@ public:
         bool confirmOverwrite = false;
     };
 
+    // A prepared report handed to the print dialog or the preview: its paper and page
+    // count, and how to paint pages from..to (1-based, inclusive) on a device. paint
+    // raises the report engine's errors.
+    struct PrintJob {
+        QPageLayout layout;
+        int pageCount = 0;
+        std::function<void(QPagedPaintDevice& device, int fromPage, int toPage)> paint;
+    };
+
     virtual ~Platform() = default;
 
     // Warning, error and information carry OK and Cancel (OK the default); a question
@@ -32,6 +46,12 @@ public:
     // The chosen file's full path, or an empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+    // The print dialog with the default printer preselected (printer, page range,
+    // copies); false when the user cancels. Raises what job.paint raises.
+    virtual bool print(QWidget* parent, const PrintJob& job) = 0;
+    // The modal, maximised preview at 100 %; returns when the user closes it. Raises
+    // what job.paint raises.
+    virtual void preview(QWidget* parent, const PrintJob& job) = 0;
     // Hands a file path or an address to the desktop shell; the result is not examined.
     virtual void openWithShell(const QString& target) = 0;
     virtual QDate today() const = 0;

@@ -1,12 +1,23 @@
 #include "platform/QtPlatform.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+#include <QTimer>
+#include <QToolBar>
 #include <QUrl>
+
+#include <exception>
 
 namespace {
 
@@ -65,6 +76,65 @@ QString runFileDialog(QWidget* parent, const Platform::FileDialogOptions& option
     return dialog.selectedFiles().constFirst();
 }
 
+// The printer a job starts from: the system's default printer, paper and orientation of
+// the report, and the painter's origin at the paper's corner. Without any printer the
+// dialog offers a PDF file instead.
+void preparePrinter(QPrinter& printer, const Platform::PrintJob& job)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(job.layout);
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                                  QStringLiteral("/Stampa.pdf"));
+    }
+}
+
+// The preview's toolbar keeps only Print and Zoom; Full screen and Close are added.
+void trimPreviewToolbar(QPrintPreviewDialog& dialog)
+{
+    QToolBar* toolbar = dialog.findChild<QToolBar*>();
+    if (!toolbar)
+        return;
+    // Qt names only some of its actions; the others are known by their (translated) text.
+    const struct {
+        const char* text;
+        const char* name;
+    } kept[] = {{"Zoom in", "zoomInAction"}, {"Zoom out", "zoomOutAction"}, {"Print", "printAction"}};
+    const QList<QAction*> actions = toolbar->actions();
+    for (QAction* action : actions) {
+        bool keep = qobject_cast<QComboBox*>(toolbar->widgetForAction(action)) != nullptr; // the zoom factor
+        for (const auto& wanted : kept) {
+            if (action->text() == QCoreApplication::translate("QPrintPreviewDialog", wanted.text)) {
+                action->setObjectName(QLatin1String(wanted.name));
+                keep = true;
+            }
+        }
+        action->setVisible(keep);
+    }
+    toolbar->addSeparator();
+    QAction* fullScreen = toolbar->addAction(QStringLiteral("Schermo intero"));
+    fullScreen->setObjectName(QStringLiteral("fullScreenAction"));
+    fullScreen->setCheckable(true);
+    QObject::connect(fullScreen, &QAction::toggled, &dialog, [&dialog](bool on) {
+        if (on)
+            dialog.showFullScreen();
+        else
+            dialog.showMaximized();
+    });
+    QAction* close = toolbar->addAction(QStringLiteral("Chiudi"));
+    close->setObjectName(QStringLiteral("closeAction"));
+    QObject::connect(close, &QAction::triggered, &dialog, &QDialog::reject);
+}
+
+void zoomToActualSize(QPrintPreviewDialog& dialog)
+{
+    if (auto* view = dialog.findChild<QPrintPreviewWidget*>()) {
+        view->setZoomMode(QPrintPreviewWidget::CustomZoom);
+        view->setZoomFactor(1.0);
+    }
+}
+
 } // namespace
 
 Platform::Answer QtPlatform::message(QWidget* parent, MessageKind kind, const QString& text)
@@ -98,6 +168,48 @@ QString QtPlatform::openFileName(QWidget* parent, const FileDialogOptions& optio
 QString QtPlatform::saveFileName(QWidget* parent, const FileDialogOptions& options)
 {
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
+}
+
+bool QtPlatform::print(QWidget* parent, const PrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, job);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange |
+                      QAbstractPrintDialog::PrintCollateCopies | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, qMax(1, job.pageCount));
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const bool range = printer.printRange() == QPrinter::PageRange;
+    job.paint(printer, range ? printer.fromPage() : 1, range ? printer.toPage() : 0);
+    return true;
+}
+
+void QtPlatform::preview(QWidget* parent, const PrintJob& job)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    preparePrinter(printer, job);
+    QPrintPreviewDialog dialog(&printer, parent);
+    dialog.setWindowState(Qt::WindowMaximized);
+    trimPreviewToolbar(dialog);
+    // The engine's failures must not cross Qt's painting: they are kept, the preview
+    // closes, and they are raised again here.
+    std::exception_ptr failure;
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* target) {
+        if (failure)
+            return;
+        try {
+            job.paint(*target, 1, 0);
+        } catch (...) {
+            failure = std::current_exception();
+            QTimer::singleShot(0, &dialog, &QDialog::reject);
+        }
+    });
+    zoomToActualSize(dialog);
+    QTimer::singleShot(0, &dialog, [&dialog] { zoomToActualSize(dialog); });
+    dialog.exec();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void QtPlatform::openWithShell(const QString& quotedOrPlain)

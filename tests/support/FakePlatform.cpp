@@ -1,6 +1,21 @@
 #include "FakePlatform.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QtTest>
+
+namespace {
+
+// The fake printer is a PDF writer at a printer's resolution; a path that cannot be
+// written makes it a printer that cannot be reached.
+template <typename Target> void paintAsPdf(Target target, const Platform::PrintJob& job)
+{
+    QPdfWriter writer(target);
+    writer.setResolution(300);
+    job.paint(writer, 1, job.pageCount);
+}
+
+} // namespace
 
 FakePlatform::FakePlatform() : m_folder(m_dir.path() + QLatin1Char('/'))
 {
@@ -33,6 +48,26 @@ QString FakePlatform::saveFileName(QWidget*, const FileDialogOptions& options)
 {
     dialogs.append({true, options});
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
+}
+
+bool FakePlatform::print(QWidget*, const PrintJob& job)
+{
+    prints.append({false, job.layout, job.pageCount});
+    const QString path = m_printFiles.isEmpty() ? QString() : m_printFiles.dequeue();
+    if (path.isEmpty())
+        return false;
+    paintAsPdf(path, job);
+    return true;
+}
+
+void FakePlatform::preview(QWidget*, const PrintJob& job)
+{
+    prints.append({true, job.layout, job.pageCount});
+    QBuffer discarded;
+    if (previewFile.isEmpty())
+        paintAsPdf(&discarded, job);
+    else
+        paintAsPdf(previewFile, job);
 }
 
 void FakePlatform::openWithShell(const QString& target)

@@ -21,6 +21,11 @@ public:
         bool save;
         FileDialogOptions options;
     };
+    struct ShownPrint {
+        bool preview;
+        QPageLayout layout;
+        int pageCount;
+    };
 
     FakePlatform();
     ~FakePlatform() override;
@@ -30,7 +35,14 @@ public:
     // Paths for the next file dialogs; an empty path cancels. Without one a dialog is cancelled.
     void queueFileName(const QString& path) { m_fileNames.enqueue(path); }
 
+    // PDF files for the next print dialogs, painted as a printer would be; an empty path
+    // cancels. Without one a print dialog is cancelled.
+    void queuePrintFile(const QString& pdfPath) { m_printFiles.enqueue(pdfPath); }
+    // Where the preview's pages are painted; without it they are painted and discarded.
+    QString previewFile;
+
     QList<ShownMessage> messages;
+    QList<ShownPrint> prints;
     QList<ShownDialog> dialogs;
     QStringList shellOpened;
     QDate fixedToday = QDate(2026, 12, 10);
@@ -43,6 +55,8 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text) override;
     QString openFileName(QWidget* parent, const FileDialogOptions& options) override;
     QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    bool print(QWidget* parent, const PrintJob& job) override;
+    void preview(QWidget* parent, const PrintJob& job) override;
     void openWithShell(const QString& target) override;
     QDate today() const override { return fixedToday; }
     QString programFolder() const override { return m_folder; }
@@ -52,6 +66,7 @@ private:
     QString m_folder;
     QQueue<Answer> m_answers;
     QQueue<QString> m_fileNames;
+    QQueue<QString> m_printFiles;
 };
 
 // "Warning", "Error", "Information", "Question" or "Plain".
