@@ -1,0 +1,89 @@
+#include "output/ExportTableModel.h"
+
+#include "archive/VehicleArchive.h"
+
+namespace {
+
+ExportTableModel::Row exportedFields(TSchedaVeicolo&& record)
+{
+    ExportTableModel::Row row;
+    const auto& columns = ExportColumns::all();
+    // Decoding already trims every field.
+    for (int c = 0; c < ExportColumns::Count; ++c)
+        row[c] = std::move(record.*(columns[c].member));
+    return row;
+}
+
+} // namespace
+
+ExportTableModel::ExportTableModel(QObject* parent) : QAbstractTableModel(parent), m_rows(DesignRows) {}
+
+void ExportTableModel::load(const QString& programFolder)
+{
+    std::vector<Row> rows;
+    try {
+        VehicleArchive archive(programFolder);
+        const int count = archive.count();
+        if (count > 0) {
+            rows.reserve(count);
+            for (int i = 0; i < count; ++i)
+                rows.push_back(exportedFields(archive.readNext()));
+        }
+        archive.close();
+    } catch (const FileAccessError&) {
+        // The rows read so far stay; no message.
+    }
+    if (rows.empty())
+        return;
+    beginResetModel();
+    m_rows = std::move(rows);
+    m_numbered = true;
+    endResetModel();
+}
+
+int ExportTableModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int ExportTableModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ExportTableModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole))
+        return {};
+    if (index.column() == 0)
+        return m_numbered ? QVariant(QString::number(index.row() + 1)) : QVariant(QString());
+    return m_rows[index.row()][index.column() - 1];
+}
+
+bool ExportTableModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (!index.isValid() || role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    m_rows[index.row()][index.column() - 1] = value.toString();
+    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    return true;
+}
+
+QVariant ExportTableModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= ColumnCount)
+        return {};
+    if (section == 0)
+        return QStringLiteral("N.");
+    return QString::fromUtf8(ExportColumns::all()[section - 1].header);
+}
+
+Qt::ItemFlags ExportTableModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    const Qt::ItemFlags shown = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == 0 || ExportColumns::all()[index.column() - 1].readOnly)
+        return shown;
+    return shown | Qt::ItemIsEditable;
+}
