@@ -1,8 +1,12 @@
 #include "app/AppWindows.h"
 
 #include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmZoom.h"
+#include "output/TfrmExpAutoparco.h"
 
 namespace {
 
@@ -31,8 +35,12 @@ AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
     createInOrder<TfrmAvvio,     //
+                  TfrmGuida,     //
+                  TfrmInfo,      //
+                  TfrmSplash,    //
                   TfrmAutoparco, //
-                  TfrmZoom>();
+                  TfrmZoom,      //
+                  TfrmExpAutoparco>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });

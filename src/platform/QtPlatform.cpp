@@ -99,8 +99,13 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialogOptions& optio
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
 }
 
-void QtPlatform::openWithShell(const QString& target)
+void QtPlatform::openWithShell(const QString& quotedOrBare)
 {
+    // The program quotes paths and mail links for the shell, as a command line would;
+    // the desktop services take them bare.
+    const bool quoted = quotedOrBare.size() >= 2 && quotedOrBare.startsWith(QLatin1Char('"')) &&
+                        quotedOrBare.endsWith(QLatin1Char('"'));
+    const QString target = quoted ? quotedOrBare.mid(1, quotedOrBare.size() - 2) : quotedOrBare;
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
     QDesktopServices::openUrl(url);
 }
