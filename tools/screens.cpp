@@ -3,11 +3,16 @@
 #include "FakePlatform.h"
 
 #include "app/AppWindows.h"
+#include "app/HelpTopics.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "archive/VehicleArchive.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmZoom.h"
+#include "output/TfrmExpAutoparco.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
 #include "widgets/ArtworkImage.h"
@@ -104,6 +109,27 @@ int main(int argc, char* argv[])
     zoom.show();
     save(&zoom, folder, QStringLiteral("zoom"));
     zoom.hide();
+
+    TfrmExpAutoparco exportWindow(windows.frmAutoparco());
+    exportWindow.show();
+    save(&exportWindow, folder, QStringLiteral("export"));
+    exportWindow.hide();
+
+    TfrmGuida help(windows.frmAvvio());
+    help.setTopic(HelpTopics::card());
+    help.show();
+    save(&help, folder, QStringLiteral("help"));
+    help.hide();
+
+    TfrmInfo information(windows.frmAvvio());
+    information.show();
+    save(&information, folder, QStringLiteral("information"));
+    information.hide();
+
+    TfrmSplash splash(windows.frmAvvio());
+    splash.show();
+    save(&splash, folder, QStringLiteral("splash"));
+    splash.hide();
 
     // A real message box of the production platform, with Qt's Italian buttons.
     QTimer::singleShot(0, [&folder] {
