@@ -5,6 +5,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 // The head, always the same, ending with the header row's opening "<tr>".
@@ -50,6 +52,11 @@ constexpr char Tail[] = "</table></body></html>";
 void appendCellText(QByteArray& out, const QString& text)
 {
     const QByteArray bytes = Windows1252::encode(StoredText::trimmed(text));
+    const auto isMarkup = [](char byte) { return byte == '&' || byte == '<' || byte == '>'; };
+    if (std::none_of(bytes.begin(), bytes.end(), isMarkup)) {
+        out += bytes;
+        return;
+    }
     for (const char byte : bytes) {
         switch (byte) {
         case '&':

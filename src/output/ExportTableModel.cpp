@@ -2,15 +2,55 @@
 
 #include "archive/VehicleArchive.h"
 
+#include "archive/FixedRecordFile.h"
+#include "archive/StoredText.h"
+#include "archive/Windows1252.h"
+
+#include <algorithm>
+
 namespace {
 
-ExportTableModel::Row exportedFields(TSchedaVeicolo&& record)
+// Where each exported field starts in a stored record, and its capacity.
+struct FieldPlace {
+    int offset;
+    int capacity;
+};
+
+std::array<FieldPlace, ExportColumns::Count> exportedPlaces()
+{
+    std::array<FieldPlace, ExportColumns::Count> places{};
+    const auto& columns = ExportColumns::all();
+    for (int c = 0; c < ExportColumns::Count; ++c) {
+        int offset = 0;
+        for (const auto& field : TSchedaVeicolo::fields()) {
+            if (field.member == columns[c].member) {
+                places[c] = {offset, field.capacity};
+                break;
+            }
+            offset += field.capacity + 1;
+        }
+    }
+    return places;
+}
+
+// A stored field as StoredText::read gives it, with one allocation instead of two for
+// the usual field that is stored trimmed: a large archive is millions of fields.
+QString readTrimmed(const char* field, int capacity)
+{
+    const int length = std::min(static_cast<int>(static_cast<unsigned char>(field[0])), capacity);
+    QString text = Windows1252::decode(QByteArrayView(field + 1, length));
+    if (!text.isEmpty() && (text.front() <= QLatin1Char(' ') || text.back() <= QLatin1Char(' ')))
+        text = StoredText::trimmed(text);
+    return text;
+}
+
+// Only the 25 exported fields are decoded.
+ExportTableModel::Row exportedFields(const QByteArray& record,
+                                     const std::array<FieldPlace, ExportColumns::Count>& places)
 {
     ExportTableModel::Row row;
-    const auto& columns = ExportColumns::all();
-    // Decoding already trims every field.
     for (int c = 0; c < ExportColumns::Count; ++c)
-        row[c] = std::move(record.*(columns[c].member));
+        row[c] = readTrimmed(record.constData() + places[c].offset, places[c].capacity);
     return row;
 }
 
@@ -21,13 +61,14 @@ ExportTableModel::ExportTableModel(QObject* parent) : QAbstractTableModel(parent
 void ExportTableModel::load(const QString& programFolder)
 {
     std::vector<Row> rows;
+    const auto places = exportedPlaces();
     try {
-        VehicleArchive archive(programFolder);
+        FixedRecordFile archive(programFolder + VehicleArchive::fileName(), TSchedaVeicolo::RecordSize);
         const int count = archive.count();
         if (count > 0) {
             rows.reserve(count);
             for (int i = 0; i < count; ++i)
-                rows.push_back(exportedFields(archive.readNext()));
+                rows.push_back(exportedFields(archive.readNext(), places));
         }
         archive.close();
     } catch (const FileAccessError&) {

@@ -88,6 +88,7 @@ private slots:
     void fileBytes_data();
     void fileBytes();
     void gridRows();
+    void fieldsWrittenElsewhere();
     void typingChangesOnlyTheGrid_data();
     void typingChangesOnlyTheGrid();
     void replacesTheOldFileWhole();
@@ -178,6 +179,34 @@ void tst_ExportFile::gridRows()
     QCOMPARE(grid.data(grid.index(1, column(&TSchedaVeicolo::Destinazione))).toString(),
              QStringLiteral("Consegne città"));
     QCOMPARE(grid.data(grid.index(0, column(&TSchedaVeicolo::Anno))).toString(), QStringLiteral("2021"));
+}
+
+// A file written by another program may hold untrimmed fields and length bytes beyond
+// the capacity: the grid reads them as the archive's own decoder does.
+void tst_ExportFile::fieldsWrittenElsewhere()
+{
+    QByteArray record = encodeRecord(fixtureVehicles().first());
+    int offset = 0;
+    for (const auto& field : TSchedaVeicolo::fields()) {
+        if (field.member == &TSchedaVeicolo::Tipo) {
+            const QByteArray padded("\t  Autocarro \x01 ");
+            record[offset] = static_cast<char>(padded.size());
+            record.replace(offset + 1, padded.size(), padded);
+        } else if (field.member == &TSchedaVeicolo::Targa) {
+            record[offset] = static_cast<char>(200); // beyond the capacity of 12
+            record.replace(offset + 1, 12, QByteArray("ZZ 999 ZZ  X"));
+        }
+        offset += field.capacity + 1;
+    }
+    QVERIFY(writeFile(m_folder + VehicleArchive::fileName(), record));
+    const TSchedaVeicolo decoded = decodeRecord<TSchedaVeicolo>(record);
+
+    ExportTableModel grid;
+    grid.load(m_folder);
+
+    QCOMPARE(grid.data(grid.index(0, column(&TSchedaVeicolo::Tipo))).toString(), QStringLiteral("Autocarro"));
+    for (int c = 1; c < grid.columnCount(); ++c)
+        QCOMPARE(grid.data(grid.index(0, c)).toString(), decoded.*(ExportColumns::all()[c - 1].member));
 }
 
 void tst_ExportFile::typingChangesOnlyTheGrid_data()
