@@ -1,6 +1,7 @@
 // Times the archive paths that every list and search walks through.
 
 #include "archive/VehicleArchive.h"
+#include "bench_export.h"
 #include "bench_report.h"
 
 #include <QGuiApplication>
@@ -72,5 +73,5 @@ int main(int argc, char* argv[])
     }
     std::printf("checksum %lld\n", static_cast<long long>(checksum));
     benchReports();
-    return 0;
+    return benchExport();
 }

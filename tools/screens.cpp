@@ -3,8 +3,12 @@
 #include "FakePlatform.h"
 
 #include "app/AppWindows.h"
+#include "app/HelpTopics.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "archive/VehicleArchive.h"
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
@@ -13,6 +17,7 @@
 #include "card/TfrmZoom.h"
 #include "output/StampaRiepilogo.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
+#include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
@@ -175,6 +180,26 @@ int main(int argc, char* argv[])
     platform.queuePrintFile(folder + QStringLiteral("/summary-120.pdf"));
     StampaRiepilogo(windows.frmAutoparco(), QStringLiteral("Veicoli con bollo in scadenza o scaduto"), demoLines());
     QTextStream(stdout) << folder << "/summary-120.pdf" << Qt::endl;
+    TfrmExpAutoparco exportWindow(windows.frmAutoparco());
+    exportWindow.show();
+    save(&exportWindow, folder, QStringLiteral("export"));
+    exportWindow.hide();
+
+    TfrmGuida help(windows.frmAvvio());
+    help.setTopic(HelpTopics::card());
+    help.show();
+    save(&help, folder, QStringLiteral("help"));
+    help.hide();
+
+    TfrmInfo information(windows.frmAvvio());
+    information.show();
+    save(&information, folder, QStringLiteral("information"));
+    information.hide();
+
+    TfrmSplash splash(windows.frmAvvio());
+    splash.show();
+    save(&splash, folder, QStringLiteral("splash"));
+    splash.hide();
 
     // A real message box of the production platform, with Qt's Italian buttons.
     QTimer::singleShot(0, [&folder] {

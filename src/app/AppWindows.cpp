@@ -1,12 +1,16 @@
 #include "app/AppWindows.h"
 
 #include "app/TfrmAvvio.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
+#include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
 
 namespace {
@@ -36,13 +40,17 @@ AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
     createInOrder<TfrmAvvio,               //
+                  TfrmGuida,               //
+                  TfrmInfo,                //
+                  TfrmSplash,              //
                   TfrmAutoparco,           //
                   TfrmAllegaCartella,      //
                   TfrmZoom,                //
                   TfrmCalendario,          //
                   TfrmSlideshow_Automezzi, //
                   TfrmStampaAutomezzo,     //
-                  TfrmAnteprimaAutomezzo>();
+                  TfrmAnteprimaAutomezzo,  //
+                  TfrmExpAutoparco>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });

@@ -1,8 +1,13 @@
 #include "app/TfrmAvvio.h"
 
+#include "app/HelpTopics.h"
+#include "app/TfrmGuida.h"
+#include "app/TfrmInfo.h"
+#include "app/TfrmSplash.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
+#include "widgets/ModalWindow.h"
 #include "widgets/WindowFrame.h"
 
 #include <QApplication>
@@ -15,12 +20,12 @@ const WindowFrame Frame = WindowFrame::maximised("frmAvvio", " Corvanta", {1016,
                               .container({995, 692})
                               .withProcessFormats();
 
-// The deadline menu, the information, help and credits windows come with their own
-// windows; until then their pictures only show.
+// The deadline menu comes with its own window; until then its pictures only show.
 const Controls::Picture Pictures[] = {
-    {"icoTitolo01", {80, 22, 835, 64}}, {"imgSottotitolo", {17, 92, 961, 22}}, {"imgInfo", {14, 14, 30, 30}},
-    {"imgGuida", {952, 16, 29, 28}},    {"imgScadenze", {548, 154, 368, 368}}, {"btnScadenze", {518, 532, 442, 79}},
-    {"imgCrediti", {16, 660, 23, 22}},
+    {"icoTitolo01", {80, 22, 835, 64}},
+    {"imgSottotitolo", {17, 92, 961, 22}},
+    {"imgScadenze", {548, 154, 368, 368}},
+    {"btnScadenze", {518, 532, 442, 79}},
 };
 
 } // namespace
@@ -36,6 +41,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"btnAutoparco", {34, 532, 442, 79}, nullptr, &TfrmAvvio::imgAutoparcoClick},
         {"imgSito", {17, 628, 961, 22}, nullptr, &TfrmAvvio::imgSitoClick},
         {"imgEsci", {960, 662, 17, 18}, nullptr, &TfrmAvvio::imgEsciClick},
+        {"imgInfo", {14, 14, 30, 30}, nullptr, &TfrmAvvio::imgInfoClick},
+        {"imgGuida", {952, 16, 29, 28}, nullptr, &TfrmAvvio::imgGuidaClick},
+        {"imgCrediti", {16, 660, 23, 22}, nullptr, &TfrmAvvio::imgCreditiClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
 }
@@ -48,6 +56,23 @@ void TfrmAvvio::imgAutoparcoClick()
 void TfrmAvvio::imgSitoClick()
 {
     Platform::instance().openWithShell(makerWebAddress());
+}
+
+void TfrmAvvio::imgInfoClick()
+{
+    openModal<TfrmInfo>(this, [](TfrmInfo&) {});
+}
+
+void TfrmAvvio::imgGuidaClick()
+{
+    TfrmGuida::open(this, HelpTopics::launcher());
+}
+
+void TfrmAvvio::imgCreditiClick()
+{
+    openModal<TfrmSplash>(this, [this](TfrmSplash& splash) {
+        splash.move(frameGeometry().center() - QPoint(splash.width() / 2, splash.height() / 2));
+    });
 }
 
 void TfrmAvvio::imgEsciClick()

@@ -12,6 +12,8 @@ public:
 
     // The maker's web site, opened by imgSito.
     static QString makerWebAddress() { return QStringLiteral("http://www.corvanta.it"); }
+    // The maker's e-mail address, shown and written to by the information window.
+    static QString makerEmailAddress() { return QStringLiteral("info@corvanta.it"); }
 
 signals:
     // imgAutoparco or btnAutoparco was clicked.
@@ -23,5 +25,8 @@ protected:
 private:
     void imgAutoparcoClick();
     void imgSitoClick();
+    void imgInfoClick();
+    void imgGuidaClick();
+    void imgCreditiClick();
     void imgEsciClick();
 };

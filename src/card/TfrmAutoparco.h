@@ -51,6 +51,8 @@ private:
     void buildEditBoxes(QWidget* panContainer);
     void buildToolbarAndInfoLine(QWidget* panContainer);
     void cmdEsciClick();
+    void cmdEsportaClick();
+    void cmdGuidaClick();
 
     // Edit-box behaviour
     void setUpFieldBehaviour(const QList<QWidget*>& tabOrder);

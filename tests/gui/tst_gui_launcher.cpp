@@ -218,14 +218,17 @@ void tst_GuiLauncher::pictureButtons()
             QVERIFY2(picture->cursor().shape() == Qt::PointingHandCursor, name.constData());
     }
     // The pictures the user clicks are picture buttons.
-    const QStringList clicked = card ? QStringList{QStringLiteral("cmdPrimo"),     QStringLiteral("cmdIndietro"),
-                                                   QStringLiteral("cmdAvanti"),    QStringLiteral("cmdUltimo"),
-                                                   QStringLiteral("cmdSalva"),     QStringLiteral("cmdNuovo"),
-                                                   QStringLiteral("cmdDuplica"),   QStringLiteral("btnCaricaFoto"),
-                                                   QStringLiteral("btnSalvaFoto"), QStringLiteral("btnCancFoto"),
-                                                   QStringLiteral("btnZoomFoto"),  QStringLiteral("cmdEsci")}
-                                     : QStringList{QStringLiteral("imgAutoparco"), QStringLiteral("btnAutoparco"),
-                                                   QStringLiteral("imgSito"), QStringLiteral("imgEsci")};
+    const QStringList clicked =
+        card ? QStringList{QStringLiteral("cmdPrimo"),     QStringLiteral("cmdIndietro"),
+                           QStringLiteral("cmdAvanti"),    QStringLiteral("cmdUltimo"),
+                           QStringLiteral("cmdSalva"),     QStringLiteral("cmdNuovo"),
+                           QStringLiteral("cmdDuplica"),   QStringLiteral("btnCaricaFoto"),
+                           QStringLiteral("btnSalvaFoto"), QStringLiteral("btnCancFoto"),
+                           QStringLiteral("btnZoomFoto"),  QStringLiteral("cmdEsci"),
+                           QStringLiteral("cmdEsporta"),   QStringLiteral("cmdGuida")}
+             : QStringList{QStringLiteral("imgAutoparco"), QStringLiteral("btnAutoparco"), QStringLiteral("imgSito"),
+                           QStringLiteral("imgEsci"),      QStringLiteral("imgInfo"),      QStringLiteral("imgGuida"),
+                           QStringLiteral("imgCrediti")};
     for (const QString& name : clicked) {
         const ArtworkImage* picture = window->findChild<ArtworkImage*>(name);
         QVERIFY2(picture && picture->isClickable(), qPrintable(name));

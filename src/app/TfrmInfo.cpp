@@ -1,0 +1,80 @@
+#include "app/TfrmInfo.h"
+
+#include "app/TfrmAvvio.h"
+#include "platform/Platform.h"
+#include "widgets/Colours.h"
+#include "widgets/Controls.h"
+#include "widgets/Fonts.h"
+#include "widgets/TextLink.h"
+#include "widgets/WindowFrame.h"
+
+#include <QPushButton>
+
+namespace {
+
+// The panel sits at 15, 15 and reaches down past the close button, which stands below
+// the header's 490 pixels. The e-mail link lies on it, at 15, 531 of the window.
+const WindowFrame Frame = WindowFrame::fixed("frmInfo", " Informazioni su Corvanta", {473, 579})
+                              .gradient(Colours::SteelBlue, Qt::white)
+                              .container({442, 549})
+                              .withoutTitleBarButtons();
+const QPoint PanelOrigin(15, 15);
+
+const QColor LightBlue(0x84, 0xAD, 0xD0);
+
+} // namespace
+
+TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
+{
+    QWidget* panContainer = buildFrame(this, Frame);
+    Controls::shape(panContainer, "shpSfondo", {8, 8, 425, 72}, Qt::white, LightBlue);
+    const Controls::Picture pictures[] = {{"imgLogo", {24, 16, 392, 54}}};
+    Controls::pictures(panContainer, pictures);
+
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(280, 504, 161, 41);
+    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
+    btnChiudi->setCursor(Qt::PointingHandCursor);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+
+    const Controls::PictureButton<TfrmInfo> buttons[] = {
+        {"imgEmail", QRect(QPoint(15, 531) - PanelOrigin, QSize(23, 16)), nullptr, &TfrmInfo::lnkWebClick},
+    };
+    Controls::pictureButtons(this, panContainer, buttons);
+    lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, TfrmAvvio::makerEmailAddress());
+    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgEmail")));
+    connect(lnkWeb, &TextLink::clicked, this, &TfrmInfo::lnkWebClick);
+    connect(lnkWeb, &TextLink::pressed, this, &TfrmInfo::lnkWebMouseDown);
+    connect(lnkWeb, &TextLink::released, this, &TfrmInfo::lnkWebMouseUp);
+}
+
+QString TfrmInfo::mailLink()
+{
+    // Blanks stay as they are: the shell hands the address to the e-mail program whole.
+    return QLatin1Char('"') + QStringLiteral("mailto:") + TfrmAvvio::makerEmailAddress() +
+           QStringLiteral("?subject=Software Corvanta&body=Salve, desidererei avere le seguenti informazioni sul "
+                          "software in oggetto:") +
+           QLatin1Char('"');
+}
+
+void TfrmInfo::btnChiudiClick()
+{
+    accept();
+}
+
+void TfrmInfo::lnkWebClick()
+{
+    lnkWeb->setColour(TextLink::Normal);
+    Platform::instance().openWithShell(mailLink());
+}
+
+void TfrmInfo::lnkWebMouseDown()
+{
+    lnkWeb->setColour(TextLink::Pressed);
+}
+
+void TfrmInfo::lnkWebMouseUp()
+{
+    lnkWeb->setColour(TextLink::Normal);
+}

@@ -1,0 +1,66 @@
+#include "app/TfrmSplash.h"
+
+#include "app/TfrmAvvio.h"
+#include "platform/Platform.h"
+#include "widgets/Controls.h"
+#include "widgets/Fonts.h"
+#include "widgets/TextLink.h"
+#include "widgets/WindowFrame.h"
+
+#include <QPushButton>
+
+namespace {
+
+// The caption is the product name and the maker's notice of the launcher's imgSito.
+const WindowFrame Frame =
+    WindowFrame::fixed("frmSplash", " Corvanta - © 2026 Corvanta - Tutti i diritti riservati", {661, 467})
+        .gradient(Qt::white, QColor(0x35, 0x25, 0x25))
+        .container({642, 448})
+        .withoutTitleBarButtons();
+
+} // namespace
+
+TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
+{
+    QWidget* panContainer = buildFrame(this, Frame);
+    const Controls::Picture pictures[] = {{"imgLogo", {8, 8, 625, 380}}};
+    Controls::pictures(panContainer, pictures);
+    const Controls::PictureButton<TfrmSplash> buttons[] = {
+        {"imgWeb", {8, 400, 39, 36}, nullptr, &TfrmSplash::lnkWebClick},
+    };
+    Controls::pictureButtons(this, panContainer, buttons);
+
+    lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, TfrmAvvio::makerWebAddress());
+    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgWeb")));
+    connect(lnkWeb, &TextLink::clicked, this, &TfrmSplash::lnkWebClick);
+    connect(lnkWeb, &TextLink::pressed, this, &TfrmSplash::lnkWebMouseDown);
+    connect(lnkWeb, &TextLink::released, this, &TfrmSplash::lnkWebMouseUp);
+
+    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
+    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
+    btnChiudi->setGeometry(473, 402, 160, 34);
+    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
+    btnChiudi->setCursor(Qt::PointingHandCursor);
+    connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
+}
+
+void TfrmSplash::btnChiudiClick()
+{
+    accept();
+}
+
+void TfrmSplash::lnkWebClick()
+{
+    lnkWeb->setColour(TextLink::Normal);
+    Platform::instance().openWithShell(TfrmAvvio::makerWebAddress());
+}
+
+void TfrmSplash::lnkWebMouseDown()
+{
+    lnkWeb->setColour(TextLink::Pressed);
+}
+
+void TfrmSplash::lnkWebMouseUp()
+{
+    lnkWeb->setColour(TextLink::Normal);
+}
