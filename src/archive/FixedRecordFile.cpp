@@ -128,6 +128,24 @@ QByteArray FixedRecordFile::readAt(int index)
     return record;
 }
 
+int FixedRecordFile::readBlock(int first, int wanted, QByteArray& buffer)
+{
+    if (first < 0 || wanted < 0 || wanted > count() - first)
+        throw FileAccessError(QStringLiteral("read %1: no records %2 to %3")
+                                  .arg(m_file.fileName())
+                                  .arg(first)
+                                  .arg(qint64(first) + wanted - 1)
+                                  .toStdString());
+    const qint64 bytes = qint64(wanted) * m_recordSize;
+    buffer.resize(bytes);
+    if (!m_file.seek(qint64(first) * m_recordSize))
+        fail(m_file, "seek");
+    if (m_file.read(buffer.data(), bytes) != bytes)
+        fail(m_file, "read");
+    m_current = first + wanted;
+    return wanted;
+}
+
 QByteArray FixedRecordFile::readNext()
 {
     return readAt(m_current);

@@ -36,6 +36,11 @@ public:
     // so two programs appending to a shared archive never take the same index.
     int append(const QByteArray& record);
     int currentIndex() const { return m_current; }
+
+    // Reads records first .. first + wanted - 1 (all of them present) back to back into
+    // buffer, reusing its memory, and returns how many; the current index moves past them.
+    int readBlock(int first, int wanted, QByteArray& buffer);
+    int recordSize() const { return m_recordSize; }
     void close();
 
 private:

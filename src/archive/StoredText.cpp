@@ -28,7 +28,16 @@ void write(char* field, int capacity, QStringView value)
 
 QString read(const char* field, int capacity)
 {
-    const int length = std::min<int>(static_cast<unsigned char>(field[0]), capacity);
-    return trimmed(Windows1252::decode(QByteArrayView(field + 1, length)));
+    // Trimmed as bytes, before converting: only bytes up to 0x20 become characters up to
+    // U+0020, so the text is the same, and a blank field allocates nothing.
+    const auto* begin = reinterpret_cast<const unsigned char*>(field + 1);
+    const unsigned char* end = begin + std::min<int>(static_cast<unsigned char>(field[0]), capacity);
+    while (begin < end && *begin <= 0x20)
+        ++begin;
+    while (end > begin && end[-1] <= 0x20)
+        --end;
+    if (begin == end)
+        return QString();
+    return Windows1252::decode(QByteArrayView(begin, end - begin));
 }
 } // namespace StoredText

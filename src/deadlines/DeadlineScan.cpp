@@ -1,0 +1,44 @@
+#include "deadlines/DeadlineScan.h"
+
+#include "archive/RecordScanner.h"
+#include "archive/VehicleArchive.h"
+#include "deadlines/DeadlineDate.h"
+#include "deadlines/DeadlineLine.h"
+#include "lists/LineOrder.h"
+
+DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo::*deadline, QDate today)
+{
+    using V = TSchedaVeicolo;
+    DeadlineScan scan;
+    // The deadline alone first: most vehicles stop there.
+    const FieldDecoder<V> deadlineDecoder({deadline});
+    const FieldDecoder<V> lineDecoder({&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Chilometri, &V::Proprietario});
+    const DeadlineLine::Segments segments = DeadlineLine::segmentsFor(deadline);
+    try {
+        VehicleArchive archive(programFolder);
+        RecordScanner scanner(archive.records());
+        QByteArrayView bytes;
+        V vehicle;
+        while (scanner.next(bytes)) {
+            deadlineDecoder.decode(bytes, vehicle);
+            const QString& due = vehicle.*deadline;
+            if (due.isEmpty())
+                continue;
+            const std::optional<QDate> day = DeadlineDate::read(due);
+            if (!day) {
+                // One mistyped date must not hide every later vehicle's deadline.
+                ++scan.unreadableDates;
+                continue;
+            }
+            if (!DeadlineDate::isDue(*day, today))
+                continue;
+            lineDecoder.decode(bytes, vehicle);
+            scan.lines.append(FixedColumns::buildLine(segments, vehicle));
+        }
+        archive.close();
+    } catch (const FileAccessError&) {
+        scan.complete = false;
+    }
+    LineOrder::sort(scan.lines);
+    return scan;
+}
