@@ -1,0 +1,130 @@
+#include "search/VehicleSearch.h"
+
+#include "archive/RecordScanner.h"
+#include "archive/StoredText.h"
+#include "archive/VehicleArchive.h"
+#include "lists/AsciiFold.h"
+#include "lists/LineOrder.h"
+#include "search/SearchLine.h"
+
+namespace VehicleSearch {
+namespace {
+// Where a field lives in the record's bytes.
+std::pair<int, int> offsetAndCapacity(QString V::*member)
+{
+    int offset = 0;
+    for (const auto& field : V::fields()) {
+        if (field.member == member)
+            return {offset, field.capacity};
+        offset += field.capacity + 1;
+    }
+    return {0, 0};
+}
+
+const FieldDecoder<V>& lineDecoder()
+{
+    static const FieldDecoder<V> decoder(
+        {&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Proprietario, &V::Anno, &V::Chilometri});
+    return decoder;
+}
+} // namespace
+
+int givenCount(const Criteria& criteria)
+{
+    int given = 0;
+    for (const QString& criterion : criteria) {
+        if (!StoredText::trimmed(criterion).isEmpty())
+            ++given;
+    }
+    return given;
+}
+
+Matcher::Matcher(const Criteria& criteria) : m_given(givenCount(criteria))
+{
+    for (int i = 0; i < CriterionCount; ++i) {
+        const QString& criterion = criteria[static_cast<size_t>(i)];
+        if (criterion.isEmpty())
+            continue;
+        const auto field = CriterionFields[static_cast<size_t>(i)];
+        const auto [offset, capacity] = offsetAndCapacity(field);
+        m_criteria.push_back({AsciiFold::toLower(criterion), offset, capacity, field});
+    }
+}
+
+int Matcher::score(const V& vehicle) const
+{
+    int score = 0;
+    for (const Criterion& criterion : m_criteria) {
+        if (AsciiFold::occursIn(criterion.folded, vehicle.*(criterion.field)))
+            ++score;
+    }
+    return score;
+}
+
+bool Matcher::matches(QByteArrayView record) const
+{
+    int score = 0;
+    int left = static_cast<int>(m_criteria.size());
+    for (const Criterion& criterion : m_criteria) {
+        if (score >= m_given)
+            return true;
+        if (score + left < m_given)
+            return false; // too few criteria left to reach N
+        --left;
+        const QString value = StoredText::read(record.data() + criterion.offset, criterion.capacity);
+        if (AsciiFold::occursIn(criterion.folded, value))
+            ++score;
+    }
+    return score >= m_given;
+}
+
+Result search(const QString& programFolder, const Criteria& criteria)
+{
+    Result result;
+    const Matcher matcher(criteria);
+    result.given = matcher.given();
+    try {
+        VehicleArchive archive(programFolder);
+        RecordScanner scanner(archive.records());
+        QByteArrayView bytes;
+        V vehicle;
+        while (scanner.next(bytes)) {
+            if (!matcher.matches(bytes))
+                continue;
+            lineDecoder().decode(bytes, vehicle);
+            result.lines.append(SearchLine::build(vehicle));
+        }
+        archive.close();
+    } catch (const FileAccessError& error) {
+        result.failed = true;
+        result.error = QString::fromStdString(error.what());
+        result.lines.clear();
+        return result;
+    }
+    LineOrder::sort(result.lines);
+    return result;
+}
+
+Recalled recall(const QString& programFolder, const QString& line)
+{
+    const QString wanted = StoredText::trimmed(line);
+    Recalled recalled;
+    VehicleArchive archive(programFolder);
+    RecordScanner scanner(archive.records());
+    QByteArrayView bytes;
+    V vehicle;
+    int found = -1;
+    while (scanner.next(bytes)) {
+        lineDecoder().decode(bytes, vehicle);
+        // Lines end in the kilometres, trimmed already; only blanks of an empty one trail.
+        if (StoredText::trimmed(SearchLine::build(vehicle)) == wanted)
+            found = scanner.index(); // the last match wins
+    }
+    if (found >= 0) {
+        recalled.vehicle = archive.readAt(found);
+        recalled.position = found + 1;
+    }
+    archive.close();
+    return recalled;
+}
+} // namespace VehicleSearch
