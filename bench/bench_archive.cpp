@@ -1,6 +1,7 @@
 // Times the archive paths that every list and search walks through.
 
 #include "archive/VehicleArchive.h"
+#include "bench_lists.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -58,6 +59,9 @@ int main()
             checksum += archive.readNext().Tipo.size();
         archive.close();
         report("read-next scan", count, timer);
+
+        if (!benchLists(folder, checksum))
+            return 1;
     } catch (const FileAccessError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -1,7 +1,5 @@
 #include "deadlines/DeadlineDate.h"
 
-#include "archive/StoredText.h"
-
 #include <array>
 
 namespace DeadlineDate {
@@ -10,7 +8,13 @@ namespace {
 // more than maxDigits digits. digits receives how many there were.
 int readPart(QStringView part, int maxDigits, int& digits)
 {
-    const QString text = StoredText::trimmed(part);
+    qsizetype begin = 0;
+    qsizetype end = part.size();
+    while (begin < end && part[begin].unicode() <= 0x20)
+        ++begin;
+    while (end > begin && part[end - 1].unicode() <= 0x20)
+        --end;
+    const QStringView text = part.mid(begin, end - begin);
     digits = static_cast<int>(text.size());
     if (digits == 0 || digits > maxDigits)
         return -1;
