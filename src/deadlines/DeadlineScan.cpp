@@ -14,6 +14,7 @@ DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo:
     const FieldDecoder<V> deadlineDecoder({deadline});
     const FieldDecoder<V> lineDecoder({&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Chilometri, &V::Proprietario});
     const DeadlineLine::Segments segments = DeadlineLine::segmentsFor(deadline);
+    LineOrder::SortedLines lines;
     try {
         VehicleArchive archive(programFolder);
         RecordScanner scanner(archive.records());
@@ -33,12 +34,12 @@ DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo:
             if (!DeadlineDate::isDue(*day, today))
                 continue;
             lineDecoder.decode(bytes, vehicle);
-            scan.lines.append(FixedColumns::buildLine(segments, vehicle));
+            lines.append(FixedColumns::buildLine(segments, vehicle));
         }
         archive.close();
     } catch (const FileAccessError&) {
         scan.complete = false;
     }
-    LineOrder::sort(scan.lines);
+    scan.lines = lines.take();
     return scan;
 }

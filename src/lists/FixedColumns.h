@@ -60,41 +60,56 @@ template <typename Segments> constexpr int fixedWidth(const Segments& segments)
     return width;
 }
 
-// x followed by width blanks, then cut to its first width characters.
-inline void appendPadded(QString& line, QStringView value, int width)
+namespace Detail {
+// Copies at most width characters of value to out and fills the rest with blanks.
+inline QChar* putPadded(QChar* out, QStringView value, qsizetype width)
 {
-    const qsizetype kept = std::min<qsizetype>(value.size(), width);
-    line.append(value.left(kept));
-    line.resize(line.size() + (width - kept), QLatin1Char(' '));
+    const qsizetype kept = std::min(value.size(), width);
+    out = std::copy_n(value.data(), kept, out);
+    return std::fill_n(out, width - kept, QLatin1Char(' '));
 }
+} // namespace Detail
 
+// The line is measured first and written in place: one allocation, no appends.
 template <typename Record, typename Segments> QString buildLine(const Segments& segments, const Record& record)
 {
-    QString line;
-    line.reserve(fixedWidth(segments) + 16);
+    qsizetype length = 0;
+    for (const auto& segment : segments) {
+        if (segment.width != segment.Unpadded)
+            length += segment.width;
+        else if (segment.field)
+            length += (record.*(segment.field)).size() + (segment.joined ? 1 + (record.*(segment.joined)).size() : 0);
+    }
+    QString line(length, Qt::Uninitialized);
+    QChar* out = line.data();
     for (const auto& segment : segments) {
         if (segment.literal) {
-            line.append(QStringView(segment.literal, segment.width));
+            out = std::copy_n(reinterpret_cast<const QChar*>(segment.literal), segment.width, out);
             continue;
         }
         const QString& value = record.*(segment.field);
         if (segment.width == segment.Unpadded) {
-            line.append(value);
-            if (segment.joined)
-                line.append(QLatin1Char(' ') + record.*(segment.joined));
+            out = std::copy_n(value.constData(), value.size(), out);
+            if (segment.joined) {
+                *out++ = QLatin1Char(' ');
+                const QString& joined = record.*(segment.joined);
+                out = std::copy_n(joined.constData(), joined.size(), out);
+            }
             continue;
         }
         if (!segment.joined) {
-            appendPadded(line, value, segment.width);
+            out = Detail::putPadded(out, value, segment.width);
             continue;
         }
-        // Pad the two fields as one text without building it.
-        const int start = static_cast<int>(line.size());
-        line.append(QStringView(value).left(segment.width));
-        if (line.size() - start < segment.width)
-            line.append(QLatin1Char(' '));
-        const int left = segment.width - static_cast<int>(line.size() - start);
-        appendPadded(line, record.*(segment.joined), left);
+        // first + " " + second, padded as one text without building it.
+        const qsizetype first = std::min<qsizetype>(value.size(), segment.width);
+        out = std::copy_n(value.constData(), first, out);
+        qsizetype room = segment.width - first;
+        if (room > 0) {
+            *out++ = QLatin1Char(' ');
+            --room;
+        }
+        out = Detail::putPadded(out, record.*(segment.joined), room);
     }
     return line;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <vector>
 
 namespace LineOrder {
@@ -39,10 +38,10 @@ constexpr qsizetype HeadBytes = 32;
 
 struct SortEntry {
     std::array<quint64, HeadBytes / 8> head; // bytes depth .. depth + HeadBytes - 1, big-endian, 0 beyond the end
-    qsizetype left;                          // bytes from depth to the end, at most HeadBytes + 1
-    qsizetype offset;                        // the line's bytes in the arena
-    qsizetype length;
-    qsizetype position;
+    quint32 offset;                          // the line's bytes in the arena
+    quint32 length;
+    quint32 position;
+    quint32 left; // bytes from depth to the end, at most HeadBytes + 1
 };
 
 // Folds line onto out, which has room for three bytes a character; returns the end.
@@ -64,14 +63,25 @@ unsigned char* fold(QStringView line, unsigned char* out)
 void loadHead(SortEntry& entry, const unsigned char* arena, qsizetype depth)
 {
     entry.head = {};
-    const qsizetype left = std::max<qsizetype>(0, entry.length - depth);
+    const qsizetype left = std::max<qsizetype>(0, qsizetype(entry.length) - depth);
     const unsigned char* bytes = arena + entry.offset + depth;
     const qsizetype loaded = std::min(left, HeadBytes);
     for (qsizetype i = 0; i < loaded; ++i)
         entry.head[static_cast<size_t>(i / 8)] |= quint64(bytes[i]) << (8 * (7 - i % 8));
     // A line ending within these bytes comes before one that goes on (a zero byte and an
     // end look alike in the head); beyond them only "goes on" matters.
-    entry.left = std::min(left, HeadBytes + 1);
+    entry.left = static_cast<quint32>(std::min(left, HeadBytes + 1));
+}
+
+constexpr std::ptrdiff_t PrefetchAhead = 8;
+
+inline void prefetch(const unsigned char* bytes)
+{
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(bytes);
+#else
+    Q_UNUSED(bytes);
+#endif
 }
 
 bool headBefore(const SortEntry& a, const SortEntry& b)
@@ -84,22 +94,33 @@ bool headBefore(const SortEntry& a, const SortEntry& b)
 }
 } // namespace
 
-void sort(QStringList& lines)
+void SortedLines::reserve(qsizetype lines, qsizetype charactersPerLine)
 {
-    qsizetype room = 0;
-    for (const QString& line : std::as_const(lines))
-        room += 3 * line.size();
-    // Room for the worst case, left uninitialised: only the pages written are ever touched.
-    const std::unique_ptr<unsigned char[]> arenaBytes(new unsigned char[static_cast<size_t>(room) + 1]);
-    unsigned char* const arena = arenaBytes.get();
-    std::vector<SortEntry> entries(static_cast<size_t>(lines.size()));
-    unsigned char* end = arena;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        SortEntry& entry = entries[static_cast<size_t>(i)];
-        entry.offset = end - arena;
-        end = fold(lines.at(i), end);
-        entry.length = end - arena - entry.offset;
-        entry.position = i;
+    m_lines.reserve(lines);
+    m_starts.reserve(static_cast<size_t>(lines));
+    m_folded.reserve(static_cast<size_t>(lines) * static_cast<size_t>(charactersPerLine));
+}
+
+void SortedLines::append(QString line)
+{
+    const size_t start = m_folded.size();
+    m_folded.resize(start + 3 * static_cast<size_t>(line.size()));
+    const unsigned char* end = fold(line, m_folded.data() + start);
+    m_folded.resize(static_cast<size_t>(end - m_folded.data()));
+    m_starts.push_back(start);
+    m_lines.append(std::move(line));
+}
+
+QStringList SortedLines::take()
+{
+    const unsigned char* const arena = m_folded.data();
+    std::vector<SortEntry> entries(m_starts.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        SortEntry& entry = entries[i];
+        const size_t end = i + 1 < m_starts.size() ? m_starts[i + 1] : m_folded.size();
+        entry.offset = static_cast<quint32>(m_starts[i]);
+        entry.length = static_cast<quint32>(end - m_starts[i]);
+        entry.position = static_cast<quint32>(i);
     }
 
     struct Run {
@@ -112,15 +133,19 @@ void sort(QStringList& lines)
         pending.pop_back();
         const auto first = entries.begin() + static_cast<std::ptrdiff_t>(run.begin);
         const auto last = entries.begin() + static_cast<std::ptrdiff_t>(run.end);
-        for (auto entry = first; entry != last; ++entry)
+        for (auto entry = first; entry != last; ++entry) {
+            // The lines of a run lie scattered in the arena: ask for a few ahead.
+            if (last - entry > PrefetchAhead)
+                prefetch(arena + entry[PrefetchAhead].offset + run.depth);
             loadHead(*entry, arena, run.depth);
+        }
         std::sort(first, last, headBefore);
         // Ties among lines that go on beyond these bytes are settled by the next ones.
         for (auto tie = first; tie != last;) {
             auto next = tie + 1;
             while (next != last && !headBefore(*tie, *next))
                 ++next;
-            if (next - tie > 1 && tie->left > HeadBytes)
+            if (next - tie > 1 && tie->left > quint32(HeadBytes))
                 pending.push_back({static_cast<size_t>(tie - entries.begin()),
                                    static_cast<size_t>(next - entries.begin()), run.depth + HeadBytes});
             tie = next;
@@ -128,9 +153,20 @@ void sort(QStringList& lines)
     }
 
     QStringList sorted;
-    sorted.reserve(lines.size());
+    sorted.reserve(m_lines.size());
     for (const SortEntry& entry : entries)
-        sorted.append(std::move(lines[entry.position]));
-    lines = std::move(sorted);
+        sorted.append(std::move(m_lines[entry.position]));
+    m_lines.clear();
+    m_folded.clear();
+    m_starts.clear();
+    return sorted;
+}
+
+void sort(QStringList& lines)
+{
+    SortedLines sorted;
+    for (QString& line : lines)
+        sorted.append(std::move(line));
+    lines = sorted.take();
 }
 } // namespace LineOrder

@@ -83,25 +83,27 @@ Result search(const QString& programFolder, const Criteria& criteria)
     Result result;
     const Matcher matcher(criteria);
     result.given = matcher.given();
+    LineOrder::SortedLines lines;
     try {
         VehicleArchive archive(programFolder);
         RecordScanner scanner(archive.records());
+        if (matcher.given() == 0) // every vehicle is listed
+            lines.reserve(scanner.count(), FixedColumns::fixedWidth(SearchLine::Segments) + 8);
         QByteArrayView bytes;
         V vehicle;
         while (scanner.next(bytes)) {
             if (!matcher.matches(bytes))
                 continue;
             lineDecoder().decode(bytes, vehicle);
-            result.lines.append(SearchLine::build(vehicle));
+            lines.append(SearchLine::build(vehicle));
         }
         archive.close();
     } catch (const FileAccessError& error) {
         result.failed = true;
         result.error = QString::fromStdString(error.what());
-        result.lines.clear();
         return result;
     }
-    LineOrder::sort(result.lines);
+    result.lines = lines.take();
     return result;
 }
 
