@@ -5,6 +5,7 @@
 #include "deadlines/DeadlineDate.h"
 #include "deadlines/DeadlineLine.h"
 #include "lists/LineOrder.h"
+#include "lists/StoredLine.h"
 
 DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo::*deadline, QDate today)
 {
@@ -12,8 +13,7 @@ DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo:
     DeadlineScan scan;
     // The deadline alone first: most vehicles stop there.
     const FieldDecoder<V> deadlineDecoder({deadline});
-    const FieldDecoder<V> lineDecoder({&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Chilometri, &V::Proprietario});
-    const DeadlineLine::Segments segments = DeadlineLine::segmentsFor(deadline);
+    const StoredLineBuilder<V> line(DeadlineLine::segmentsFor(deadline));
     LineOrder::SortedLines lines;
     try {
         VehicleArchive archive(programFolder);
@@ -33,8 +33,7 @@ DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo:
             }
             if (!DeadlineDate::isDue(*day, today))
                 continue;
-            lineDecoder.decode(bytes, vehicle);
-            lines.append(FixedColumns::buildLine(segments, vehicle));
+            lines.append(line.build(bytes));
         }
         archive.close();
     } catch (const FileAccessError&) {

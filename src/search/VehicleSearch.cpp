@@ -5,6 +5,7 @@
 #include "archive/VehicleArchive.h"
 #include "lists/AsciiFold.h"
 #include "lists/LineOrder.h"
+#include "lists/StoredLine.h"
 #include "search/SearchLine.h"
 
 namespace VehicleSearch {
@@ -21,11 +22,10 @@ std::pair<int, int> offsetAndCapacity(QString V::*member)
     return {0, 0};
 }
 
-const FieldDecoder<V>& lineDecoder()
+const StoredLineBuilder<V>& storedLine()
 {
-    static const FieldDecoder<V> decoder(
-        {&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Proprietario, &V::Anno, &V::Chilometri});
-    return decoder;
+    static const StoredLineBuilder<V> builder(SearchLine::Segments);
+    return builder;
 }
 } // namespace
 
@@ -90,12 +90,9 @@ Result search(const QString& programFolder, const Criteria& criteria)
         if (matcher.given() == 0) // every vehicle is listed
             lines.reserve(scanner.count(), FixedColumns::fixedWidth(SearchLine::Segments) + 8);
         QByteArrayView bytes;
-        V vehicle;
         while (scanner.next(bytes)) {
-            if (!matcher.matches(bytes))
-                continue;
-            lineDecoder().decode(bytes, vehicle);
-            lines.append(SearchLine::build(vehicle));
+            if (matcher.matches(bytes))
+                lines.append(storedLine().build(bytes));
         }
         archive.close();
     } catch (const FileAccessError& error) {
@@ -114,12 +111,10 @@ Recalled recall(const QString& programFolder, const QString& line)
     VehicleArchive archive(programFolder);
     RecordScanner scanner(archive.records());
     QByteArrayView bytes;
-    V vehicle;
     int found = -1;
     while (scanner.next(bytes)) {
-        lineDecoder().decode(bytes, vehicle);
         // Lines end in the kilometres, trimmed already; only blanks of an empty one trail.
-        if (StoredText::trimmed(SearchLine::build(vehicle)) == wanted)
+        if (StoredText::trimmed(storedLine().build(bytes)) == wanted)
             found = scanner.index(); // the last match wins
     }
     if (found >= 0) {

@@ -2,6 +2,7 @@
 #include "deadlines/DeadlineLine.h"
 #include "lists/LineOrder.h"
 #include "lists/ListFinder.h"
+#include "lists/StoredLine.h"
 #include "search/SearchLine.h"
 
 #include <QTest>
@@ -38,6 +39,8 @@ private slots:
     void deadlineLine();
     void costLine_data();
     void costLine();
+    void linesFromStoredBytes_data();
+    void linesFromStoredBytes();
     void ordering_data();
     void ordering();
     void sortingPutsEveryLineInOrder();
@@ -157,6 +160,43 @@ void tst_ListLines::costLine()
     const QString line = CostLine::build(entry);
     QCOMPARE(line, expected);
     QCOMPARE(line.size(), 143 + entry.Importo.size());
+}
+
+void tst_ListLines::linesFromStoredBytes_data()
+{
+    QTest::addColumn<QByteArray>("record");
+
+    const TSchedaVeicolo typical =
+        vehicle(QStringLiteral("Autovettura"), QStringLiteral("Fiat"), QStringLiteral("Panda"),
+                QStringLiteral("AB123CD"), QStringLiteral("Comune di Prato"));
+    QTest::newRow("typical") << encodeRecord(typical);
+    QTest::newRow("long fields") << encodeRecord(
+        vehicle(repeated('T', 50), repeated('M', 29), repeated('m', 50), repeated('X', 12), repeated('P', 50)));
+    QTest::newRow("empty") << encodeRecord(TSchedaVeicolo());
+    QTest::newRow("code page") << encodeRecord(vehicle(QStringLiteral("€ Œuvre è"), QStringLiteral("“Citroën”"),
+                                                       QString(), QStringLiteral("Ž"), QStringLiteral("É ™")));
+    // Written by another program: blanks and control bytes kept around the text, remains
+    // after it, and a length byte beyond the capacity.
+    QByteArray foreign = encodeRecord(typical);
+    foreign.replace(0, 16, QByteArray("\x0f\t  Autocarro \r\n", 16));
+    foreign.replace(102, 7,
+                    QByteArray("\x02"
+                               "FiatXX",
+                               7));
+    foreign[153] = char(0xff);
+    foreign.replace(154, 50, QByteArray(49, 'Z').append(' '));
+    QTest::newRow("foreign") << foreign;
+}
+
+void tst_ListLines::linesFromStoredBytes()
+{
+    QFETCH(QByteArray, record);
+
+    const TSchedaVeicolo decoded = decodeRecord<TSchedaVeicolo>(record);
+    QCOMPARE(StoredLineBuilder<TSchedaVeicolo>(SearchLine::Segments).build(record), SearchLine::build(decoded));
+    const auto deadline = DeadlineLine::segmentsFor(&TSchedaVeicolo::ScadBollo);
+    QCOMPARE(StoredLineBuilder<TSchedaVeicolo>(deadline).build(record),
+             DeadlineLine::build(decoded, &TSchedaVeicolo::ScadBollo));
 }
 
 void tst_ListLines::ordering_data()
