@@ -1,5 +1,6 @@
 #pragma once
 
+#include "archive/RecordCodec.h"
 #include "archive/StoredText.h"
 #include "lists/FixedColumns.h"
 
@@ -21,9 +22,11 @@ public:
             part.literal = segment.literal;
             part.width = segment.width;
             if (segment.field)
-                part.field = locate(segment.field);
-            if (segment.joined)
-                part.joined = locate(segment.joined);
+                part.field = storedField(segment.field);
+            if (segment.joined) {
+                part.hasJoined = true;
+                part.joined = storedField(segment.joined);
+            }
             m_parts.push_back(part);
         }
     }
@@ -37,8 +40,7 @@ public:
             if (part.width != Unpadded)
                 length += part.width;
             else
-                length +=
-                    text(bytes, part.field).size() + (part.joined.stored ? 1 + text(bytes, part.joined).size() : 0);
+                length += text(bytes, part.field).size() + (part.hasJoined ? 1 + text(bytes, part.joined).size() : 0);
         }
         QString line(length, Qt::Uninitialized);
         QChar* out = line.data();
@@ -50,7 +52,7 @@ public:
             const QByteArrayView value = text(bytes, part.field);
             if (part.width == Unpadded) {
                 out = StoredText::decodeTo(value, out);
-                if (part.joined.stored) {
+                if (part.hasJoined) {
                     *out++ = QLatin1Char(' ');
                     out = StoredText::decodeTo(text(bytes, part.joined), out);
                 }
@@ -58,7 +60,7 @@ public:
             }
             qsizetype room = part.width;
             out = putPadded(out, value, room);
-            if (part.joined.stored && room > 0) {
+            if (part.hasJoined && room > 0) {
                 // first + " " + second, padded as one.
                 *out++ = QLatin1Char(' ');
                 --room;
@@ -72,32 +74,17 @@ public:
 private:
     static constexpr int Unpadded = LineSegment<Record>::Unpadded;
 
-    struct Field {
-        bool stored = false;
-        int offset = 0;
-        int capacity = 0;
-    };
     struct Part {
         const char16_t* literal = nullptr;
         int width = Unpadded;
-        Field field;
-        Field joined;
+        StoredField field;
+        bool hasJoined = false;
+        StoredField joined;
     };
 
-    static Field locate(QString Record::*member)
+    static QByteArrayView text(const char* record, const StoredField& field)
     {
-        int offset = 0;
-        for (const auto& field : Record::fields()) {
-            if (field.member == member)
-                return {true, offset, field.capacity};
-            offset += field.capacity + 1;
-        }
-        return {};
-    }
-
-    static QByteArrayView text(const char* record, const Field& field)
-    {
-        return field.stored ? StoredText::trimmedBytes(record + field.offset, field.capacity) : QByteArrayView();
+        return StoredText::trimmedBytes(record + field.offset, field.capacity);
     }
 
     // Copies as much of value as room allows and takes it off room.

@@ -10,18 +10,6 @@
 
 namespace VehicleSearch {
 namespace {
-// Where a field lives in the record's bytes.
-std::pair<int, int> offsetAndCapacity(QString V::*member)
-{
-    int offset = 0;
-    for (const auto& field : V::fields()) {
-        if (field.member == member)
-            return {offset, field.capacity};
-        offset += field.capacity + 1;
-    }
-    return {0, 0};
-}
-
 const StoredLineBuilder<V>& storedLine()
 {
     static const StoredLineBuilder<V> builder(SearchLine::Segments);
@@ -46,8 +34,7 @@ Matcher::Matcher(const Criteria& criteria) : m_given(givenCount(criteria))
         if (criterion.isEmpty())
             continue;
         const auto field = CriterionFields[static_cast<size_t>(i)];
-        const auto [offset, capacity] = offsetAndCapacity(field);
-        m_criteria.push_back({AsciiFold::toLower(criterion), offset, capacity, field});
+        m_criteria.push_back({AsciiFold::toLower(criterion), storedField(field), field});
     }
 }
 
@@ -71,7 +58,7 @@ bool Matcher::matches(QByteArrayView record) const
         if (score + left < m_given)
             return false; // too few criteria left to reach N
         --left;
-        const QString value = StoredText::read(record.data() + criterion.offset, criterion.capacity);
+        const QString value = StoredText::read(record.data() + criterion.place.offset, criterion.place.capacity);
         if (AsciiFold::occursIn(criterion.folded, value))
             ++score;
     }

@@ -42,8 +42,7 @@ public:
 private:
     struct Criterion {
         QString folded;
-        int offset;
-        int capacity;
+        StoredField place;
         QString V::*field;
     };
     std::vector<Criterion> m_criteria; // the non-empty ones

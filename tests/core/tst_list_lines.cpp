@@ -5,7 +5,10 @@
 #include "lists/StoredLine.h"
 #include "search/SearchLine.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 QString repeated(char c, int count)
@@ -44,6 +47,7 @@ private slots:
     void ordering_data();
     void ordering();
     void sortingPutsEveryLineInOrder();
+    void sortingAgreesWithTheOrder();
     void finder_data();
     void finder();
     void finderRemembersTheLastText();
@@ -250,6 +254,35 @@ void tst_ListLines::sortingPutsEveryLineInOrder()
                                   QStringLiteral("_x"),
                                   QStringLiteral("\u00c8")};
     QCOMPARE(lines, expected);
+}
+
+void tst_ListLines::sortingAgreesWithTheOrder()
+{
+    // Many lines sharing long beginnings, of letters in both cases, characters around
+    // U+00FF, U+0000 and blanks, so that ties run deep and lines end inside each other.
+    const QStringList alphabet = {QStringLiteral("a"),      QStringLiteral("A"),      QStringLiteral("b"),
+                                  QStringLiteral(" "),      QStringLiteral("\u00fe"), QStringLiteral("\u00ff"),
+                                  QStringLiteral("\u20ac"), QString(QChar(0)),        QStringLiteral("_")};
+    const QStringList stems = {QString(), QStringLiteral("Autovettura           Fiat Panda          Targa: "),
+                               QStringLiteral("AUTOVETTURA           FIAT PANDA          TARGA: AB")};
+    QRandomGenerator random(7);
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i) {
+        QString line = stems[random.bounded(int(stems.size()))];
+        line.truncate(random.bounded(int(line.size()) + 1));
+        const int tail = random.bounded(40);
+        for (int c = 0; c < tail; ++c)
+            line += alphabet[random.bounded(int(alphabet.size()))];
+        lines << line;
+    }
+    QStringList sorted = lines;
+    LineOrder::sort(sorted);
+    for (qsizetype i = 0; i + 1 < sorted.size(); ++i)
+        QVERIFY2(LineOrder::compare(sorted[i], sorted[i + 1]) <= 0, qPrintable(QString::number(i)));
+    // The same lines, none lost or doubled.
+    std::sort(lines.begin(), lines.end());
+    std::sort(sorted.begin(), sorted.end());
+    QCOMPARE(sorted, lines);
 }
 
 void tst_ListLines::finder_data()
