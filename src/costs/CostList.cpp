@@ -34,3 +34,20 @@ CostList loadCostList(const QString& programFolder, int position)
     }
     return list;
 }
+
+CostEntryFound findCostEntryByLine(const QString& programFolder, int position, const QString& line)
+{
+    const QString wanted = StoredText::trimmed(line);
+    CostEntryFound found;
+    CostFile file(programFolder, position);
+    const int count = file.count();
+    for (int i = 0; i < count; ++i) {
+        const TCostoVeicolo entry = file.readNext();
+        if (StoredText::trimmed(CostLine::build(entry)) == wanted) {
+            found.position = i + 1; // the last match wins
+            found.entry = entry;
+        }
+    }
+    file.close();
+    return found;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "costs/TCostoVeicolo.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -20,3 +22,12 @@ struct CostList {
 // Reads the cost file of the vehicle at position (creating it empty when missing). Never
 // throws: a failure ends the reading with what was read so far.
 CostList loadCostList(const QString& programFolder, int position);
+
+struct CostEntryFound {
+    int position = 0; // 1-based; 0 when no entry gives the line
+    TCostoVeicolo entry;
+};
+
+// The entry whose cost line, trimmed, is the given line, trimmed; of several, the last in
+// the file. Throws FileAccessError when the file fails.
+CostEntryFound findCostEntryByLine(const QString& programFolder, int position, const QString& line);

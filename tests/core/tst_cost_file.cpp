@@ -44,6 +44,7 @@ private slots:
     void lengthByteBeyondCapacity();
     void costFileThatIsAFolder();
     void listShowsEveryAmountAndTotalsTheReadable();
+    void entryFoundByItsLine();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -162,6 +163,26 @@ void tst_CostFile::listShowsEveryAmountAndTotalsTheReadable()
     QCOMPARE(list.lines, expected);
     QCOMPARE(list.unreadableAmounts, 2);
     QCOMPARE(list.totalText(), QStringLiteral("\u20AC 12,30"));
+}
+
+void tst_CostFile::entryFoundByItsLine()
+{
+    // Two entries with identical fields give identical lines: the later one is found.
+    const TCostoVeicolo twin = entry(QStringLiteral("Tagliando"), QStringLiteral("90,00"));
+    const TCostoVeicolo other = entry(QStringLiteral("Bollo"), QStringLiteral("120,00"));
+    QByteArray bytes = encodeRecord(twin) + encodeRecord(other) + encodeRecord(twin);
+    QByteArray blanked = encodeRecord(twin);
+    blanked.replace(106, 16, QByteArray(16, '\0')); // no amount: not listed, still in place
+    writeFile(m_folder + CostFile::fileName(5), bytes + blanked);
+
+    CostEntryFound found = findCostEntryByLine(m_folder, 5, CostLine::build(twin) + QStringLiteral("  "));
+    QCOMPARE(found.position, 3);
+    QCOMPARE(found.entry, twin);
+    QCOMPARE(findCostEntryByLine(m_folder, 5, CostLine::build(other)).position, 2);
+    QCOMPARE(findCostEntryByLine(m_folder, 5, QStringLiteral("nessuna")).position, 0);
+
+    QVERIFY(QDir().mkdir(m_folder + CostFile::fileName(6)));
+    QVERIFY_THROWS_EXCEPTION(FileAccessError, findCostEntryByLine(m_folder, 6, CostLine::build(twin)));
 }
 
 QTEST_GUILESS_MAIN(tst_CostFile)
