@@ -2,6 +2,7 @@
 
 #include "archive/VehicleArchive.h"
 #include "bench_export.h"
+#include "bench_lists.h"
 #include "bench_report.h"
 
 #include <QGuiApplication>
@@ -67,6 +68,9 @@ int main(int argc, char* argv[])
             checksum += archive.readNext().Tipo.size();
         archive.close();
         report("read-next scan", count, timer);
+
+        if (!benchLists(folder, checksum))
+            return 1;
     } catch (const FileAccessError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

@@ -2,6 +2,9 @@
 
 #include <QFileInfo>
 
+#include <climits>
+#include <cstring>
+
 #ifdef Q_OS_WIN
 #include <io.h>
 #include <sys/stat.h>
@@ -112,7 +115,14 @@ int FixedRecordFile::count()
     if (fstat(m_file.handle(), &status) != 0)
         fail(m_file, "size");
 #endif
-    return static_cast<int>(static_cast<qint64>(status.st_size) / m_recordSize);
+    const qint64 records = static_cast<qint64>(status.st_size) / m_recordSize;
+    // Positions are ints, and the next append's position must be one too.
+    if (records > INT_MAX - 1)
+        throw FileAccessError(QStringLiteral("count %1: %2 records, more than a position can name")
+                                  .arg(m_file.fileName())
+                                  .arg(records)
+                                  .toStdString());
+    return static_cast<int>(records);
 }
 
 QByteArray FixedRecordFile::readAt(int index)
@@ -128,6 +138,24 @@ QByteArray FixedRecordFile::readAt(int index)
     return record;
 }
 
+int FixedRecordFile::readBlock(int first, int wanted, QByteArray& buffer)
+{
+    if (first < 0 || wanted < 0 || wanted > count() - first)
+        throw FileAccessError(QStringLiteral("read %1: no records %2 to %3")
+                                  .arg(m_file.fileName())
+                                  .arg(first)
+                                  .arg(qint64(first) + wanted - 1)
+                                  .toStdString());
+    const qint64 bytes = qint64(wanted) * m_recordSize;
+    buffer.resize(bytes);
+    if (!m_file.seek(qint64(first) * m_recordSize))
+        fail(m_file, "seek");
+    if (m_file.read(buffer.data(), bytes) != bytes)
+        fail(m_file, "read");
+    m_current = first + wanted;
+    return wanted;
+}
+
 QByteArray FixedRecordFile::readNext()
 {
     return readAt(m_current);
@@ -141,7 +169,7 @@ void FixedRecordFile::overwriteAt(int index, const QByteArray& record)
     if (index < 0 || index >= count())
         throw FileAccessError(
             QStringLiteral("overwrite %1: no record %2").arg(m_file.fileName()).arg(index).toStdString());
-    writeAt(index, record);
+    writeAt(index, record, Extends::No);
     m_current = index + 1;
 }
 
@@ -151,17 +179,42 @@ int FixedRecordFile::append(const QByteArray& record)
         throw FileAccessError("append: wrong record size");
     WriteLock lock(m_file);
     const int index = count();
-    writeAt(index, record);
+    writeAt(index, record, Extends::Yes);
     m_current = index + 1;
     return index + 1;
 }
 
-void FixedRecordFile::writeAt(int index, const QByteArray& record)
+void FixedRecordFile::writeAt(int index, const QByteArray& record, Extends extends)
 {
-    if (!m_file.seek(static_cast<qint64>(index) * m_recordSize))
+    const qint64 offset = static_cast<qint64>(index) * m_recordSize;
+    QString reason;
+#ifdef Q_OS_WIN
+    if (!m_file.seek(offset))
         fail(m_file, "seek");
-    if (m_file.write(record) != record.size())
-        fail(m_file, "write");
+    if (m_file.write(record) == record.size())
+        return;
+    reason = m_file.errorString();
+#else
+    // Written by hand so that the system's reason for a short write is not lost.
+    qint64 written = 0;
+    while (written < record.size()) {
+        const ssize_t step = ::pwrite(m_file.handle(), record.constData() + written,
+                                      static_cast<size_t>(record.size() - written), offset + written);
+        if (step < 0 && errno == EINTR)
+            continue;
+        if (step <= 0) {
+            reason = step < 0 ? QString::fromLocal8Bit(std::strerror(errno)) : QStringLiteral("nothing written");
+            break;
+        }
+        written += step;
+    }
+    if (written == record.size())
+        return;
+#endif
+    // A torn record at the end would travel with every copy of the folder: cut it off.
+    if (extends == Extends::Yes && !m_file.resize(offset))
+        reason += QStringLiteral("; cutting back to %1 bytes failed too: %2").arg(offset).arg(m_file.errorString());
+    throw FileAccessError(QStringLiteral("write %1: %2").arg(m_file.fileName(), reason).toStdString());
 }
 
 void FixedRecordFile::close()

@@ -23,7 +23,8 @@ public:
     FixedRecordFile(const FixedRecordFile&) = delete;
     FixedRecordFile& operator=(const FixedRecordFile&) = delete;
 
-    // Whole records; a trailing fragment is not a record.
+    // Whole records; a trailing fragment is not a record. A file of more records than
+    // INT_MAX - 1, whose next position could not be named, is a failure.
     int count();
     // The record at 0-based index; the current index becomes index + 1.
     QByteArray readAt(int index);
@@ -33,14 +34,22 @@ public:
     void overwriteAt(int index, const QByteArray& record);
     // Writes the record at index count, over any trailing fragment, and returns its
     // 1-based position. Count and write happen under one exclusive lock on the file,
-    // so two programs appending to a shared archive never take the same index.
+    // so two programs appending to a shared archive never take the same index. When the
+    // write stops short (a full disk), the file is cut back to its last whole record and
+    // the error says why the system stopped.
     int append(const QByteArray& record);
     int currentIndex() const { return m_current; }
+
+    // Reads records first .. first + wanted - 1 (all of them present) back to back into
+    // buffer, reusing its memory, and returns how many; the current index moves past them.
+    int readBlock(int first, int wanted, QByteArray& buffer);
+    int recordSize() const { return m_recordSize; }
     void close();
 
 private:
     class WriteLock;
-    void writeAt(int index, const QByteArray& record);
+    enum class Extends { No, Yes };
+    void writeAt(int index, const QByteArray& record, Extends extends);
 
     QFile m_file;
     int m_recordSize;

@@ -6,6 +6,9 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <initializer_list>
+#include <vector>
+
 // One text field of a fixed record: its name, its capacity and where it lives in the struct.
 template <typename Record> struct TextField {
     const char* name;
@@ -37,3 +40,47 @@ template <typename Record> Record decodeRecord(QByteArrayView bytes)
     }
     return record;
 }
+
+// Where a field lies in its record: its length byte's offset and its capacity. A member
+// that is not in the field table gets capacity 0 and so always reads empty.
+struct StoredField {
+    int offset = 0;
+    int capacity = 0;
+};
+
+template <typename Record> StoredField storedField(QString Record::*member)
+{
+    int offset = 0;
+    for (const auto& field : Record::fields()) {
+        if (field.member == member)
+            return {offset, field.capacity};
+        offset += field.capacity + 1;
+    }
+    return {};
+}
+
+// Decodes only the fields a command needs, straight from the record's bytes; the other
+// members of the target are left as they were.
+template <typename Record> class FieldDecoder {
+public:
+    FieldDecoder(std::initializer_list<QString Record::*> members)
+    {
+        for (QString Record::*member : members)
+            m_fields.push_back({member, storedField(member)});
+    }
+
+    // bytes must hold RecordSize bytes.
+    void decode(QByteArrayView bytes, Record& into) const
+    {
+        for (const Located& field : m_fields)
+            into.*(field.member) = StoredText::read(bytes.data() + field.place.offset, field.place.capacity);
+    }
+
+private:
+    struct Located {
+        QString Record::*member;
+        StoredField place;
+    };
+
+    std::vector<Located> m_fields;
+};

@@ -15,6 +15,8 @@ public:
     int append(const Record& record) { return m_file.append(encodeRecord(record)); }
     int currentIndex() const { return m_file.currentIndex(); }
     void close() { m_file.close(); }
+    // The untyped file beneath, for block reads (RecordScanner) and partial decoding.
+    FixedRecordFile& records() { return m_file; }
 
 private:
     FixedRecordFile m_file;

@@ -1,18 +1,26 @@
 // Appends records to the archive of a program folder the way the card does: one command
-// opens, appends and closes. Record i has Tipo "<tag>-<i>".
+// opens, appends and closes. Record i has Tipo "<tag>-<i>". With --costs it appends cost
+// entries to Costi_Veicolo_1.pro instead, the way the cost window does, with Causale
+// "<tag>-<i>".
 // With --wait it prints "ready" and starts only when a line arrives on its input, so that
 // a test can release several appenders at the same moment.
 
 #include "archive/VehicleArchive.h"
+#include "costs/CostFile.h"
 
 #include <cstdio>
 #include <cstring>
 
 int main(int argc, char* argv[])
 {
-    const bool wait = argc == 5 && std::strcmp(argv[4], "--wait") == 0;
-    if (argc != 4 && !wait) {
-        std::fprintf(stderr, "usage: archive_appender <program folder> <tag> <count> [--wait]\n");
+    bool wait = false;
+    bool costs = false;
+    for (int i = 4; i < argc; ++i) {
+        wait = wait || std::strcmp(argv[i], "--wait") == 0;
+        costs = costs || std::strcmp(argv[i], "--costs") == 0;
+    }
+    if (argc < 4 || argc - 4 != int(wait) + int(costs)) {
+        std::fprintf(stderr, "usage: archive_appender <program folder> <tag> <count> [--wait] [--costs]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -27,11 +35,21 @@ int main(int argc, char* argv[])
     }
     try {
         for (int i = 0; i < count; ++i) {
-            TSchedaVeicolo record;
-            record.Tipo = tag + QLatin1Char('-') + QString::number(i);
-            VehicleArchive archive(folder);
-            archive.append(record);
-            archive.close();
+            const QString name = tag + QLatin1Char('-') + QString::number(i);
+            if (costs) {
+                TCostoVeicolo entry;
+                entry.Causale = name;
+                entry.Importo = QStringLiteral("1,00");
+                CostFile file(folder, 1);
+                file.append(entry);
+                file.close();
+            } else {
+                TSchedaVeicolo record;
+                record.Tipo = name;
+                VehicleArchive archive(folder);
+                archive.append(record);
+                archive.close();
+            }
         }
     } catch (const FileAccessError& error) {
         std::fprintf(stderr, "%s\n", error.what());

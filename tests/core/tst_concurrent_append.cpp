@@ -1,4 +1,5 @@
 #include "archive/VehicleArchive.h"
+#include "costs/CostFile.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -9,16 +10,26 @@
 #include <memory>
 #include <vector>
 
-// Two programs appending to one archive on a shared folder must never take the same index.
+// Two programs appending to one archive, or to one cost file, on a shared folder must
+// never take the same index.
 class tst_ConcurrentAppend : public QObject {
     Q_OBJECT
 
 private slots:
+    void twoProgramsLoseNoVehicle_data();
     void twoProgramsLoseNoVehicle();
 };
 
+void tst_ConcurrentAppend::twoProgramsLoseNoVehicle_data()
+{
+    QTest::addColumn<bool>("costs");
+    QTest::newRow("archive") << false;
+    QTest::newRow("cost file") << true;
+}
+
 void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
 {
+    QFETCH(bool, costs);
     constexpr int PerProgram = 1000;
     const QStringList tags = {QStringLiteral("A"), QStringLiteral("B")};
 
@@ -30,8 +41,10 @@ void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
     for (const QString& tag : tags) {
         auto program = std::make_unique<QProcess>();
         program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program->start(QStringLiteral(CORVANTA_ARCHIVE_APPENDER),
-                       {folder, tag, QString::number(PerProgram), QStringLiteral("--wait")});
+        QStringList arguments = {folder, tag, QString::number(PerProgram), QStringLiteral("--wait")};
+        if (costs)
+            arguments << QStringLiteral("--costs");
+        program->start(QStringLiteral(CORVANTA_ARCHIVE_APPENDER), arguments);
         programs.push_back(std::move(program));
     }
     // Released together once all are up, so their appends overlap for the whole run.
@@ -52,14 +65,22 @@ void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
     }
 
     const int total = PerProgram * int(tags.size());
-    QCOMPARE(QFileInfo(folder + VehicleArchive::fileName()).size(), qint64(total) * TSchedaVeicolo::RecordSize);
-
     QHash<QString, int> seen;
-    VehicleArchive archive(folder);
-    QCOMPARE(archive.count(), total);
-    for (int i = 0; i < total; ++i)
-        ++seen[archive.readNext().Tipo];
-    archive.close();
+    if (costs) {
+        QCOMPARE(QFileInfo(folder + CostFile::fileName(1)).size(), qint64(total) * TCostoVeicolo::RecordSize);
+        CostFile file(folder, 1);
+        QCOMPARE(file.count(), total);
+        for (int i = 0; i < total; ++i)
+            ++seen[file.readNext().Causale];
+        file.close();
+    } else {
+        QCOMPARE(QFileInfo(folder + VehicleArchive::fileName()).size(), qint64(total) * TSchedaVeicolo::RecordSize);
+        VehicleArchive archive(folder);
+        QCOMPARE(archive.count(), total);
+        for (int i = 0; i < total; ++i)
+            ++seen[archive.readNext().Tipo];
+        archive.close();
+    }
 
     for (const QString& tag : tags) {
         for (int i = 0; i < PerProgram; ++i) {

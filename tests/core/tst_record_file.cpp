@@ -1,3 +1,4 @@
+#include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
 
 #include <QDir>
@@ -7,7 +8,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <climits>
+#include <cstring>
+
 #ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -73,6 +79,11 @@ private slots:
     void openFailureThrows();
     void readOnlyArchiveThrows();
     void folderWithoutWritePermissionThrows();
+    void countBeyondPositionsFails_data();
+    void countBeyondPositionsFails();
+    void shortAppendLeavesNoTornRecord();
+    void blockReadsHandOutEveryRecord_data();
+    void blockReadsHandOutEveryRecord();
 
 private:
     std::unique_ptr<QTemporaryDir> m_dir;
@@ -256,6 +267,124 @@ void tst_RecordFile::folderWithoutWritePermissionThrows()
 
     QVERIFY_THROWS_EXCEPTION(FileAccessError, VehicleArchive archive(folder + QLatin1Char('/')));
     QVERIFY(!QFile::exists(folder + QLatin1Char('/') + VehicleArchive::fileName()));
+}
+
+void tst_RecordFile::countBeyondPositionsFails_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<bool>("fails");
+
+    // Records of 2 bytes in a sparse file: the count is the size over 2.
+    QTest::newRow("INT_MAX - 1 records") << qint64(INT_MAX - 1) * 2 + 1 << false;
+    QTest::newRow("INT_MAX records") << qint64(INT_MAX) * 2 << true;
+    QTest::newRow("beyond 32 bits") << qint64(UINT_MAX) * 2 + 6 << true;
+}
+
+void tst_RecordFile::countBeyondPositionsFails()
+{
+    QFETCH(qint64, size);
+    QFETCH(bool, fails);
+
+    {
+        QFile sparse(m_archive);
+        QVERIFY(sparse.open(QIODevice::WriteOnly));
+        if (!sparse.resize(size))
+            QSKIP("this file system holds no sparse file of that size");
+    }
+    FixedRecordFile file(m_archive, 2);
+    if (fails) {
+        QVERIFY_THROWS_EXCEPTION(FileAccessError, file.count());
+        QVERIFY_THROWS_EXCEPTION(FileAccessError, file.append("ab"));
+        QVERIFY_THROWS_EXCEPTION(FileAccessError, file.readNext());
+        file.close();
+        QCOMPARE(QFileInfo(m_archive).size(), size);
+    } else {
+        QCOMPARE(file.count(), INT_MAX - 1);
+        // The last position a vehicle can have; the fragment goes under it.
+        QCOMPARE(file.append("ab"), INT_MAX);
+        QVERIFY_THROWS_EXCEPTION(FileAccessError, file.append("cd"));
+        file.close();
+        QCOMPARE(QFileInfo(m_archive).size(), qint64(INT_MAX) * 2);
+    }
+}
+
+void tst_RecordFile::shortAppendLeavesNoTornRecord()
+{
+#ifdef Q_OS_UNIX
+    const QByteArray before = archiveBytes(2, 100);
+    writeFile(m_archive, before);
+
+    // A file-size limit makes the system stop the write part way, as a full disk does.
+    struct rlimit old = {};
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &old) == 0);
+    if (old.rlim_cur != RLIM_INFINITY && old.rlim_cur < rlim_t(3 * Size))
+        QSKIP("a file-size limit is already in force");
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit limited = old;
+    limited.rlim_cur = 2 * Size + 1000;
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &limited) == 0);
+    QString error;
+    {
+        VehicleArchive archive(m_folder);
+        try {
+            archive.append(vehicle(QStringLiteral("terzo")));
+        } catch (const FileAccessError& failure) {
+            error = QString::fromLocal8Bit(failure.what());
+        }
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY2(error.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(error));
+    QCOMPARE(readFile(m_archive), before.left(2 * Size));
+#else
+    QSKIP("file-size limits are a Unix facility");
+#endif
+}
+
+void tst_RecordFile::blockReadsHandOutEveryRecord_data()
+{
+    QTest::addColumn<int>("records");
+    QTest::addColumn<int>("blockBytes");
+
+    QTest::newRow("empty") << 0 << (1 << 20);
+    QTest::newRow("one block") << 5 << (1 << 20);
+    QTest::newRow("blocks of 2, trailing fragment") << 7 << 2 * Size + 5;
+    QTest::newRow("block smaller than a record") << 3 << 10;
+}
+
+void tst_RecordFile::blockReadsHandOutEveryRecord()
+{
+    QFETCH(int, records);
+    QFETCH(int, blockBytes);
+
+    writeFile(m_archive, archiveBytes(records, 77));
+    VehicleArchive archive(m_folder);
+    RecordScanner scanner(archive.records(), blockBytes);
+    QCOMPARE(scanner.count(), records);
+    QByteArrayView bytes;
+    int seen = 0;
+    while (scanner.next(bytes)) {
+        QCOMPARE(scanner.index(), seen);
+        QCOMPARE(decodeRecord<TSchedaVeicolo>(bytes), vehicle(QStringLiteral("R%1").arg(seen + 1)));
+        ++seen;
+    }
+    QCOMPARE(seen, records);
+    QVERIFY(!scanner.next(bytes));
+    QCOMPARE(archive.currentIndex(), records);
+
+    // Only the fields asked for are decoded.
+    if (records > 0) {
+        const FieldDecoder<TSchedaVeicolo> decoder({&TSchedaVeicolo::Desc03, &TSchedaVeicolo::Targa});
+        TSchedaVeicolo partial;
+        partial.Tipo = QStringLiteral("prima");
+        decoder.decode(encodeRecord(vehicle(QStringLiteral("R1"))), partial);
+        TSchedaVeicolo expected;
+        expected.Tipo = QStringLiteral("prima");
+        expected.Targa = QStringLiteral("AB123CD");
+        expected.Desc03 = QStringLiteral("ultimo campo di R1");
+        QCOMPARE(partial, expected);
+    }
 }
 
 QTEST_GUILESS_MAIN(tst_RecordFile)

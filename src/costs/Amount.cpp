@@ -1,0 +1,138 @@
+#include "costs/Amount.h"
+
+#include "archive/StoredText.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace Amount {
+namespace {
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Appends the run of digits at text[at...] to out; returns how many there were.
+qsizetype takeDigits(QStringView text, qsizetype at, std::string& out)
+{
+    qsizetype taken = 0;
+    while (at + taken < text.size() && isDigit(text[at + taken])) {
+        out += static_cast<char>(text[at + taken].unicode());
+        ++taken;
+    }
+    return taken;
+}
+} // namespace
+
+std::optional<double> read(QStringView text)
+{
+    const QString t = StoredText::trimmed(text);
+    qsizetype at = 0;
+    std::string number; // the same number in the form from_chars reads
+    if (at < t.size() && (t[at] == QLatin1Char('+') || t[at] == QLatin1Char('-'))) {
+        if (t[at] == QLatin1Char('-'))
+            number += '-';
+        ++at;
+    }
+    std::string integer;
+    at += takeDigits(t, at, integer);
+    std::string fraction;
+    bool separator = false;
+    if (at < t.size() && t[at] == QLatin1Char(',')) {
+        separator = true;
+        ++at;
+        at += takeDigits(t, at, fraction);
+    }
+    if (integer.empty() && fraction.empty() && !separator)
+        return std::nullopt;
+    number += integer.empty() ? std::string("0") : integer;
+    number += '.';
+    number += fraction.empty() ? std::string("0") : fraction;
+    if (at < t.size() && (t[at] == QLatin1Char('E') || t[at] == QLatin1Char('e'))) {
+        ++at;
+        number += 'e';
+        if (at < t.size() && (t[at] == QLatin1Char('+') || t[at] == QLatin1Char('-'))) {
+            if (t[at] == QLatin1Char('-'))
+                number += '-';
+            ++at;
+        }
+        std::string exponent;
+        if (takeDigits(t, at, exponent) == 0)
+            return std::nullopt;
+        at += static_cast<qsizetype>(exponent.size());
+        number += exponent;
+    }
+    if (at != t.size())
+        return std::nullopt;
+
+    double value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double roundToCents(double value)
+{
+    const long double cents = std::trunc(std::fabs(static_cast<long double>(value)) * 100.0L + 0.5L);
+    const double magnitude = static_cast<double>(cents / 100.0L);
+    if (magnitude == 0)
+        return 0; // never "-0"
+    return value < 0 ? -magnitude : magnitude;
+}
+
+QString generalFormat(double value)
+{
+    if (!std::isfinite(value))
+        return QString();
+    if (value == 0)
+        return QStringLiteral("0");
+    // d.dddddddddddddde±x: the 15 significant digits and the exponent.
+    char scientific[40];
+    std::snprintf(scientific, sizeof scientific, "%.14e", std::fabs(value));
+    std::string digits;
+    digits += scientific[0];
+    digits.append(scientific + 2, 14);
+    const int exponent = std::atoi(scientific + 17);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    const int significant = static_cast<int>(digits.size());
+    if (exponent < -5) {
+        text += digits[0];
+        if (significant > 1)
+            text += ',' + digits.substr(1);
+        text += 'E' + std::to_string(exponent);
+    } else if (exponent < 0) {
+        text += "0," + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+    } else if (exponent + 1 >= significant) {
+        text += digits + std::string(static_cast<size_t>(exponent + 1 - significant), '0');
+    } else {
+        text += digits.substr(0, static_cast<size_t>(exponent + 1)) + ',' +
+                digits.substr(static_cast<size_t>(exponent + 1));
+    }
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+} // namespace Amount
+
+QString subFormattaImporto(QStringView text)
+{
+    const std::optional<double> value = Amount::read(text);
+    if (!value)
+        return QStringLiteral("0,00");
+    QString amount = Amount::generalFormat(Amount::roundToCents(*value));
+    const qsizetype separator = amount.indexOf(QLatin1Char(','));
+    if (separator < 0)
+        amount += QStringLiteral(",00");
+    else if (separator == amount.size() - 2)
+        amount += QLatin1Char('0');
+    return amount;
+}
+
+QString costTotalText(double sum)
+{
+    return QStringLiteral("\u20AC ") + subFormattaImporto(Amount::generalFormat(sum));
+}

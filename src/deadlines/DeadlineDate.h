@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDate>
+#include <QStringView>
+
+#include <optional>
+
+namespace DeadlineDate {
+// A day/month/year date as the card writes it ("05/03/2024") or as a clerk may have typed
+// it: one or two digits for day and month, blanks around the parts, and a year of four
+// digits or of two, read into 1950-2049 ("1/2/24" is 1 February 2024). Nothing for text
+// that is no real date ("31/02/2024", "abc").
+std::optional<QDate> read(QStringView text);
+
+// Whether a deadline on day is overdue or falls within the 7 days after today: day <= today + 7.
+inline bool isDue(QDate day, QDate today)
+{
+    return day.toJulianDay() <= today.toJulianDay() + 7;
+}
+} // namespace DeadlineDate
