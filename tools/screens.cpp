@@ -2,6 +2,8 @@
 // Usage: corvanta_screens <output folder>
 #include "FakePlatform.h"
 
+#include "access/TfrmCambiaPassword.h"
+#include "access/TfrmPassword.h"
 #include "app/AppWindows.h"
 #include "app/HelpTopics.h"
 #include "app/Startup.h"
@@ -130,6 +132,12 @@ int main(int argc, char* argv[])
 
     AppWindows windows;
     windows.showFirst();
+    save(windows.frmPassword(), folder, QStringLiteral("login"));
+    AppWindows::swap(windows.frmPassword(), windows.frmCambiaPassword());
+    windows.frmCambiaPassword()->findChild<QLineEdit*>(QStringLiteral("txtPasswordOld"))->setText(QStringLiteral("x"));
+    save(windows.frmCambiaPassword(), folder, QStringLiteral("change-password"));
+    windows.frmCambiaPassword()->hide();
+    windows.showLauncher();
     save(windows.frmAvvio(), folder, QStringLiteral("launcher"));
 
     click(windows.frmAvvio(), "imgAutoparco");

@@ -1,5 +1,7 @@
 #include "app/AppWindows.h"
 
+#include "access/TfrmCambiaPassword.h"
+#include "access/TfrmPassword.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
@@ -39,7 +41,9 @@ template <typename Window> void AppWindows::create()
 AppWindows::AppWindows()
 {
     // One instance of every window class, in the program's start-up order.
-    createInOrder<TfrmAvvio,               //
+    createInOrder<TfrmPassword,            //
+                  TfrmAvvio,               //
+                  TfrmCambiaPassword,      //
                   TfrmGuida,               //
                   TfrmInfo,                //
                   TfrmSplash,              //
@@ -52,6 +56,13 @@ AppWindows::AppWindows()
                   TfrmAnteprimaAutomezzo,  //
                   TfrmExpAutoparco>();
 
+    QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
+    QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),
+                     [this] { swap(frmPassword(), frmCambiaPassword()); });
+    QObject::connect(frmCambiaPassword(), &TfrmCambiaPassword::closed, frmPassword(), [this] {
+        frmPassword()->show();
+        frmPassword()->subAzzera();
+    });
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });
     QObject::connect(frmAutoparco(), &TfrmAutoparco::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
@@ -61,11 +72,20 @@ AppWindows::~AppWindows() = default;
 
 void AppWindows::showFirst()
 {
-    frmAvvio()->showMaximized();
+    frmPassword()->show();
+}
+
+void AppWindows::showLauncher()
+{
+    swap(frmPassword(), frmAvvio());
 }
 
 void AppWindows::swap(QWidget* from, QWidget* to)
 {
-    to->showMaximized();
+    // Fixed-size windows show at their size, the others maximised.
+    if (to->minimumSize() == to->maximumSize())
+        to->show();
+    else
+        to->showMaximized();
     from->hide();
 }

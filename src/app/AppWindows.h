@@ -9,6 +9,8 @@
 
 class TfrmAutoparco;
 class TfrmAvvio;
+class TfrmCambiaPassword;
+class TfrmPassword;
 
 // The program's window instances, created once at start-up in their fixed order and
 // held for the program's life. Swapped windows are shown from here; the start-up
@@ -20,10 +22,14 @@ public:
     AppWindows(const AppWindows&) = delete;
     AppWindows& operator=(const AppWindows&) = delete;
 
-    // The first window the user sees.
+    // The first window the user sees: the login.
     void showFirst();
+    // What a correct password does: the launcher shows and the login hides.
+    void showLauncher();
 
+    TfrmPassword* frmPassword() const { return swapped<TfrmPassword>(); }
     TfrmAvvio* frmAvvio() const { return swapped<TfrmAvvio>(); }
+    TfrmCambiaPassword* frmCambiaPassword() const { return swapped<TfrmCambiaPassword>(); }
     TfrmAutoparco* frmAutoparco() const { return swapped<TfrmAutoparco>(); }
 
     // Every start-up instance, in creation order.
@@ -38,12 +44,13 @@ public:
         return nullptr;
     }
 
-    // Shows a swapped window as an ordinary maximised window, then hides the one it came from.
+    // Shows a swapped window as an ordinary window, then hides the one it came from.
     static void swap(QWidget* from, QWidget* to);
 
 private:
     // The windows only ever shown as their start-up instance.
-    using Swapped = std::tuple<std::unique_ptr<TfrmAvvio>, std::unique_ptr<TfrmAutoparco>>;
+    using Swapped = std::tuple<std::unique_ptr<TfrmPassword>, std::unique_ptr<TfrmAvvio>,
+                               std::unique_ptr<TfrmCambiaPassword>, std::unique_ptr<TfrmAutoparco>>;
 
     template <typename Window> Window* swapped() const { return std::get<std::unique_ptr<Window>>(m_swapped).get(); }
     template <typename... Windows> void createInOrder();

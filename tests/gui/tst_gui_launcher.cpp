@@ -90,7 +90,7 @@ void tst_GuiLauncher::opensCard()
 
     FakePlatform platform;
     AppWindows windows;
-    windows.showFirst();
+    windows.showLauncher();
     QVERIFY(QTest::qWaitForWindowExposed(windows.frmAvvio()));
     QVERIFY(!windows.frmAutoparco()->isVisible());
 
@@ -130,7 +130,7 @@ void tst_GuiLauncher::closingCardReturnsToLauncher()
     QVERIFY(Gui::testPicture({120, 90}).save(photo, "JPG"));
 
     AppWindows windows;
-    windows.showFirst();
+    windows.showLauncher();
     TfrmAvvio* launcher = windows.frmAvvio();
     TfrmAutoparco* card = windows.frmAutoparco();
     Gui::click(launcher, "imgAutoparco");
@@ -169,7 +169,7 @@ void tst_GuiLauncher::endsProgram()
 
     FakePlatform platform;
     AppWindows windows;
-    windows.showFirst();
+    windows.showLauncher();
     TfrmAvvio* launcher = windows.frmAvvio();
     QVERIFY(QTest::qWaitForWindowExposed(launcher));
 
@@ -185,7 +185,7 @@ void tst_GuiLauncher::opensMakerSite()
 {
     FakePlatform platform;
     AppWindows windows;
-    windows.showFirst();
+    windows.showLauncher();
 
     Gui::click(windows.frmAvvio(), "imgSito");
 
