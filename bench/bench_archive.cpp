@@ -3,9 +3,10 @@
 #include "archive/VehicleArchive.h"
 #include "bench_export.h"
 #include "bench_lists.h"
+#include "bench_photos.h"
 #include "bench_report.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -29,10 +30,10 @@ void report(const char* what, int count, const QElapsedTimer& timer)
 
 int main(int argc, char* argv[])
 {
-    // Fonts for the reports; no display needed.
+    // Fonts for the reports and the windows; no display needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
 
     constexpr int CodecRounds = 100000;
     constexpr int Appends = 5000;
@@ -77,5 +78,6 @@ int main(int argc, char* argv[])
     }
     std::printf("checksum %lld\n", static_cast<long long>(checksum));
     benchReports();
+    benchPhotos();
     return benchExport();
 }

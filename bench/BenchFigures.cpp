@@ -1,0 +1,47 @@
+#include "BenchFigures.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+#include <sys/resource.h>
+
+namespace BenchFigures {
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double medianMs(int runs, const std::function<void()>& run, const std::function<void()>& prepare)
+{
+    std::vector<double> times;
+    for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        run();
+        times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
+    }
+    return median(times);
+}
+
+double peakMemoryMb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024; // kilobytes on Linux
+}
+
+void print(const char* name, double value, double target, const char* unit)
+{
+    std::printf("%-40s %10.1f %s  target %8.1f %s  %s\n", name, value, unit, target, unit,
+                value <= target ? "ok" : "over");
+}
+
+} // namespace BenchFigures
