@@ -2,6 +2,8 @@
 #include "costs/CostLine.h"
 #include "costs/CostList.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +13,9 @@
 #include <memory>
 
 namespace {
+
+using FileTest::readFile;
+using FileTest::writeFile;
 constexpr int Size = TCostoVeicolo::RecordSize;
 
 TCostoVeicolo entry(const QString& causale, const QString& importo)
@@ -18,18 +23,6 @@ TCostoVeicolo entry(const QString& causale, const QString& importo)
     return {QStringLiteral("05/03/2024"), causale, QStringLiteral("Ufficio"), QStringLiteral("Officina"), importo};
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class tst_CostFile : public QObject {

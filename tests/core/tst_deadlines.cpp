@@ -3,6 +3,8 @@
 #include "deadlines/DeadlineLine.h"
 #include "deadlines/DeadlineScan.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,6 +14,8 @@
 #include <memory>
 
 namespace {
+
+using FileTest::writeFile;
 TSchedaVeicolo vehicle(const QString& tipo, const QString& bollo)
 {
     TSchedaVeicolo record;
@@ -26,12 +30,6 @@ TSchedaVeicolo vehicle(const QString& tipo, const QString& bollo)
     return record;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 } // namespace
 
 class tst_Deadlines : public QObject {

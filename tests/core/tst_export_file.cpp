@@ -4,6 +4,8 @@
 #include "output/ExportFile.h"
 #include "output/ExportTableModel.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -16,6 +18,9 @@
 #endif
 
 namespace {
+
+using FileTest::readFile;
+using FileTest::runningAsRoot;
 
 // The three vehicles of the fixtures export_one.xls (the first) and export_three.xls.
 // Their texts hold the markup characters, accents and the euro sign (0x80).
@@ -47,25 +52,10 @@ QList<TSchedaVeicolo> fixtureVehicles()
     return {car, van, bike};
 }
 
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-bool runningAsRoot()
-{
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
 }
 
 int column(QString TSchedaVeicolo::*member)

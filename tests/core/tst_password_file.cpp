@@ -2,6 +2,8 @@
 #include "access/IniFile.h"
 #include "access/PasswordFile.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -19,17 +21,13 @@
 using PasswordFile::NewPasswordCheck;
 
 namespace {
+
+using FileTest::runningAsRoot;
+using FileTest::writeFile;
 // "PAROLAINIZIALE" and "NUOVA" scrambled.
 const QByteArray FirstHex = QByteArrayLiteral("4321189BC5233140640BC1822CE8");
 const QByteArray NuovaHex = QByteArrayLiteral("5D9EF43C36");
 const QByteArray Missing = QByteArrayLiteral("<no file>");
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 QByteArray readFile(const QString& path)
 {
@@ -37,14 +35,6 @@ QByteArray readFile(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : Missing;
 }
 
-bool runningAsRoot()
-{
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
-}
 } // namespace
 
 class tst_PasswordFile : public QObject {

@@ -1,5 +1,7 @@
 #include "photo/PhotoFile.h"
 
+#include "FileTest.h"
+
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -10,6 +12,9 @@
 #include <QtEndian>
 
 namespace {
+
+using FileTest::readFile;
+using FileTest::writeFile;
 QImage testPicture(int width, int height)
 {
     QImage picture(width, height, QImage::Format_RGB32);
@@ -88,18 +93,6 @@ QByteArray announcingProgressiveJpeg(quint16 side)
     return bytes;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class tst_PhotoFile : public QObject {

@@ -1,6 +1,8 @@
 #include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +20,10 @@
 #endif
 
 namespace {
+
+using FileTest::readFile;
+using FileTest::runningAsRoot;
+using FileTest::writeFile;
 constexpr int Size = TSchedaVeicolo::RecordSize;
 
 TSchedaVeicolo vehicle(const QString& tipo)
@@ -39,27 +45,6 @@ QByteArray archiveBytes(int count, int fragment = 0)
     return bytes;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool runningAsRoot()
-{
-#ifdef Q_OS_UNIX
-    return geteuid() == 0;
-#else
-    return false;
-#endif
-}
 } // namespace
 
 class tst_RecordFile : public QObject {

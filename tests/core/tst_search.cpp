@@ -2,6 +2,8 @@
 #include "search/SearchLine.h"
 #include "search/VehicleSearch.h"
 
+#include "FileTest.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +15,8 @@
 using VehicleSearch::Criteria;
 
 namespace {
+
+using FileTest::writeFile;
 // Criteria boxes, in table order: Tipo, Destinazione, Marca, Modello, Targa, Stato,
 // Autista, Meccanico, Proprietario, Note.
 enum Box { Tipo, Destinazione, Marca, Modello, Targa, Stato, Autista, Meccanico, Proprietario, Note };
@@ -39,12 +43,6 @@ TSchedaVeicolo vehicle(const char* tipo, const char* marca, const char* modello,
     return record;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 } // namespace
 
 Q_DECLARE_METATYPE(Criteria)
