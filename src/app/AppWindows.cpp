@@ -9,6 +9,8 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "deadlines/DeadlineListWindow.h"
+#include "deadlines/TfrmMenuScadenze.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -50,11 +52,19 @@ AppWindows::AppWindows()
                   TfrmSlideshow_Automezzi, //
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
-                  TfrmExpAutoparco>();
+                  TfrmExpAutoparco,        //
+                  TfrmMenuScadenze,        //
+                  TfrmScadRevisione,       //
+                  TfrmScadTagliando,       //
+                  TfrmScadAssicurazione,   //
+                  TfrmScadBollo>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });
     QObject::connect(frmAutoparco(), &TfrmAutoparco::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
+    QObject::connect(frmAvvio(), &TfrmAvvio::scadenzeRequested, frmAvvio(),
+                     [this] { swap(frmAvvio(), frmMenuScadenze()); });
+    QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
 }
 
 AppWindows::~AppWindows() = default;
