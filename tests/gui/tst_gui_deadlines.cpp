@@ -195,11 +195,16 @@ void tst_GuiDeadlines::menuButtons()
 {
     FakePlatform platform;
     TfrmMenuScadenze menu;
-    for (const char* name : {"btnRevisione", "btnTagliando", "btnAssicurazione", "btnBollo", "imgGuida", "imgEsci"}) {
-        const ArtworkImage* button = Gui::button(&menu, name);
+    TfrmAvvio launcher;
+    const auto pictureButton = [](const QWidget* window, const char* name) {
+        const ArtworkImage* button = Gui::button(window, name);
         QVERIFY2(button && button->isClickable() && button->hasArtwork(), name);
         QVERIFY2(button->cursor().shape() == Qt::PointingHandCursor, name);
-    }
+    };
+    for (const char* name : {"btnRevisione", "btnTagliando", "btnAssicurazione", "btnBollo", "imgGuida", "imgEsci"})
+        pictureButton(&menu, name);
+    for (const char* name : {"imgScadenze", "btnScadenze"})
+        pictureButton(&launcher, name);
     QCOMPARE(Gui::label(&menu, "lblIstruzioni")->text(),
              QStringLiteral("Premi il pulsante relativo al tipo di scadenze imminenti da riepilogare."));
 }
