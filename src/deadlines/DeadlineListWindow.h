@@ -14,7 +14,6 @@ class DeadlineListWindow : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(DeadlineListWindow)
 public:
-    const DeadlineKind& kind() const { return m_kind; }
     void done(int result) override;
 
 protected:
