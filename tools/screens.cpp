@@ -17,6 +17,8 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "deadlines/DeadlineListWindow.h"
+#include "deadlines/TfrmMenuScadenze.h"
 #include "output/StampaRiepilogo.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
@@ -192,6 +194,36 @@ int main(int argc, char* argv[])
     exportWindow.show();
     save(&exportWindow, folder, QStringLiteral("export"));
     exportWindow.hide();
+
+    // The deadline menu, and the road-tax list with a few more vehicles due.
+    {
+        VehicleArchive archive(platform.programFolder());
+        const char* const due[][5] = {
+            {"Furgone", "Iveco", "Daily 35", "CX908LM", "03/12/2026"},
+            {"Autovettura", "Lancia", "Ypsilon", "FG456HJ", "17/12/2026"},
+            {"Autocarro", "Renault", "Master", "DK112PQ", "18/12/2026"},
+            {"Autovettura", "Fiat", "Tipo", "EZ771AB", "21/11/2025"},
+        };
+        for (const auto& row : due) {
+            TSchedaVeicolo other;
+            other.Tipo = QString::fromUtf8(row[0]);
+            other.Marca = QString::fromUtf8(row[1]);
+            other.Modello = QString::fromUtf8(row[2]);
+            other.Targa = QString::fromUtf8(row[3]);
+            other.ScadBollo = QString::fromUtf8(row[4]);
+            other.Chilometri = QStringLiteral("96.400");
+            other.Proprietario = QStringLiteral("Trasporti Bianchi S.r.l.");
+            archive.append(other);
+        }
+        archive.close();
+    }
+    windows.frmAutoparco()->close();
+    click(windows.frmAvvio(), "imgScadenze");
+    save(windows.frmMenuScadenze(), folder, QStringLiteral("deadline-menu"));
+    TfrmScadBollo deadlines(windows.frmMenuScadenze());
+    deadlines.show();
+    save(&deadlines, folder, QStringLiteral("deadline-list"));
+    deadlines.hide();
 
     TfrmGuida help(windows.frmAvvio());
     help.setTopic(HelpTopics::card());

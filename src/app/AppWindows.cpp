@@ -11,6 +11,8 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "deadlines/DeadlineListWindow.h"
+#include "deadlines/TfrmMenuScadenze.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -54,7 +56,12 @@ AppWindows::AppWindows()
                   TfrmSlideshow_Automezzi, //
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
-                  TfrmExpAutoparco>();
+                  TfrmExpAutoparco,        //
+                  TfrmMenuScadenze,        //
+                  TfrmScadRevisione,       //
+                  TfrmScadTagliando,       //
+                  TfrmScadAssicurazione,   //
+                  TfrmScadBollo>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),
@@ -66,6 +73,9 @@ AppWindows::AppWindows()
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });
     QObject::connect(frmAutoparco(), &TfrmAutoparco::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
+    QObject::connect(frmAvvio(), &TfrmAvvio::scadenzeRequested, frmAvvio(),
+                     [this] { swap(frmAvvio(), frmMenuScadenze()); });
+    QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
 }
 
 AppWindows::~AppWindows() = default;

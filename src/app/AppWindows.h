@@ -11,6 +11,7 @@ class TfrmAutoparco;
 class TfrmAvvio;
 class TfrmCambiaPassword;
 class TfrmPassword;
+class TfrmMenuScadenze;
 
 // The program's window instances, created once at start-up in their fixed order and
 // held for the program's life. Swapped windows are shown from here; the start-up
@@ -31,6 +32,7 @@ public:
     TfrmAvvio* frmAvvio() const { return swapped<TfrmAvvio>(); }
     TfrmCambiaPassword* frmCambiaPassword() const { return swapped<TfrmCambiaPassword>(); }
     TfrmAutoparco* frmAutoparco() const { return swapped<TfrmAutoparco>(); }
+    TfrmMenuScadenze* frmMenuScadenze() const { return swapped<TfrmMenuScadenze>(); }
 
     // Every start-up instance, in creation order.
     QList<QWidget*> instances() const { return m_instances; }
@@ -50,7 +52,8 @@ public:
 private:
     // The windows only ever shown as their start-up instance.
     using Swapped = std::tuple<std::unique_ptr<TfrmPassword>, std::unique_ptr<TfrmAvvio>,
-                               std::unique_ptr<TfrmCambiaPassword>, std::unique_ptr<TfrmAutoparco>>;
+                               std::unique_ptr<TfrmCambiaPassword>, std::unique_ptr<TfrmAutoparco>,
+                               std::unique_ptr<TfrmMenuScadenze>>;
 
     template <typename Window> Window* swapped() const { return std::get<std::unique_ptr<Window>>(m_swapped).get(); }
     template <typename... Windows> void createInOrder();

@@ -20,12 +20,9 @@ const WindowFrame Frame = WindowFrame::maximised("frmAvvio", " Corvanta", {1016,
                               .container({995, 692})
                               .withProcessFormats();
 
-// The deadline menu comes with its own window; until then its pictures only show.
 const Controls::Picture Pictures[] = {
     {"icoTitolo01", {80, 22, 835, 64}},
     {"imgSottotitolo", {17, 92, 961, 22}},
-    {"imgScadenze", {548, 154, 368, 368}},
-    {"btnScadenze", {518, 532, 442, 79}},
 };
 
 } // namespace
@@ -39,6 +36,8 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
     const Controls::PictureButton<TfrmAvvio> buttons[] = {
         {"imgAutoparco", {64, 154, 368, 368}, nullptr, &TfrmAvvio::imgAutoparcoClick},
         {"btnAutoparco", {34, 532, 442, 79}, nullptr, &TfrmAvvio::imgAutoparcoClick},
+        {"imgScadenze", {548, 154, 368, 368}, nullptr, &TfrmAvvio::imgScadenzeClick},
+        {"btnScadenze", {518, 532, 442, 79}, nullptr, &TfrmAvvio::imgScadenzeClick},
         {"imgSito", {17, 628, 961, 22}, nullptr, &TfrmAvvio::imgSitoClick},
         {"imgEsci", {960, 662, 17, 18}, nullptr, &TfrmAvvio::imgEsciClick},
         {"imgInfo", {14, 14, 30, 30}, nullptr, &TfrmAvvio::imgInfoClick},
@@ -51,6 +50,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
 void TfrmAvvio::imgAutoparcoClick()
 {
     emit autoparcoRequested();
+}
+
+void TfrmAvvio::imgScadenzeClick()
+{
+    emit scadenzeRequested();
 }
 
 void TfrmAvvio::imgSitoClick()

@@ -18,12 +18,15 @@ public:
 signals:
     // imgAutoparco or btnAutoparco was clicked.
     void autoparcoRequested();
+    // imgScadenze or btnScadenze was clicked.
+    void scadenzeRequested();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void imgAutoparcoClick();
+    void imgScadenzeClick();
     void imgSitoClick();
     void imgInfoClick();
     void imgGuidaClick();
