@@ -12,6 +12,7 @@
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
+#include "search/TfrmTrovaAutomezzi.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ AppWindows::AppWindows()
                   TfrmZoom,                //
                   TfrmCalendario,          //
                   TfrmSlideshow_Automezzi, //
+                  TfrmTrovaAutomezzi,      //
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
                   TfrmExpAutoparco>();
