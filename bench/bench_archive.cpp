@@ -4,8 +4,9 @@
 #include "bench_export.h"
 #include "bench_lists.h"
 #include "bench_report.h"
+#include "bench_search_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -29,10 +30,10 @@ void report(const char* what, int count, const QElapsedTimer& timer)
 
 int main(int argc, char* argv[])
 {
-    // Fonts for the reports; no display needed.
+    // Fonts for the reports and the search window; no display needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
 
     constexpr int CodecRounds = 100000;
     constexpr int Appends = 5000;
@@ -71,6 +72,7 @@ int main(int argc, char* argv[])
 
         if (!benchLists(folder, checksum))
             return 1;
+        benchSearchWindow(folder); // on the largest archive of the lists
     } catch (const FileAccessError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;
