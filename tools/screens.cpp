@@ -21,6 +21,7 @@
 #include "output/TfrmStampaAutomezzo.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
+#include "search/TfrmTrovaAutomezzi.h"
 #include "widgets/ArtworkImage.h"
 
 #include <QApplication>
@@ -159,6 +160,17 @@ int main(int argc, char* argv[])
     emit slideshow.findChild<ArtworkImage*>(QStringLiteral("cmdAvanti"))->clicked();
     save(&slideshow, folder, QStringLiteral("slideshow-photo"));
     slideshow.hide();
+
+    TfrmTrovaAutomezzi search(windows.frmAutoparco());
+    search.setTag(QStringLiteral("autoparco"));
+    search.show();
+    QApplication::processEvents(); // the window takes the focus before it moves on
+    search.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setText(QStringLiteral("fiat"));
+    search.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setFocus();
+    save(&search, folder, QStringLiteral("search-criteria"));
+    search.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
+    save(&search, folder, QStringLiteral("search-results"));
+    search.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
     zoom.setPicture(windows.frmAutoparco()->photo());

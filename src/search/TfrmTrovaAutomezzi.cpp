@@ -102,9 +102,6 @@ void TfrmTrovaAutomezzi::buildCriteriaPanel(QWidget* panel)
     };
     const QList<QPushButton*> made = Controls::pushButtons(this, panel, buttons, buttonFont);
     connect(made[0], &QPushButton::pressed, this, &TfrmTrovaAutomezzi::btnCercaMouseDown);
-    made[0]->setDefault(false);
-    made[0]->setAutoDefault(false);
-    made[1]->setAutoDefault(false);
     setTabOrder(ring.last(), made[0]);
     setTabOrder(made[0], made[1]);
 
@@ -127,7 +124,6 @@ void TfrmTrovaAutomezzi::buildResultPanel(QWidget* panel)
                                  Fonts::font(QStringLiteral("Verdana"), 12, true));
     const QFont buttonFont = Fonts::font(QStringLiteral("Verdana"), 10);
     auto* btnTrova = Controls::pushButton(panel, "btnTrova", {390, 120, 100, 28}, QStringLiteral("Trova"), buttonFont);
-    btnTrova->setAutoDefault(false);
 
     lstRecords = new LineList(panel);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
@@ -148,8 +144,6 @@ void TfrmTrovaAutomezzi::buildResultPanel(QWidget* panel)
         {"btnChiudi", {760, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnChiudiClick},
     };
     const QList<QPushButton*> made = Controls::pushButtons(this, panel, buttons, buttonFont);
-    for (QPushButton* button : made)
-        button->setAutoDefault(false);
     setTabOrder(txtTrova, btnTrova);
     setTabOrder(btnTrova, lstRecords);
     setTabOrder(lstRecords, made[0]);

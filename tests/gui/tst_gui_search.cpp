@@ -264,10 +264,14 @@ void tst_GuiSearch::findInTheResults()
         QCOMPARE(w.list()->selectedRow(), row);
     }
     // Enter moves to "Trova" without finding.
+    QVERIFY(QTest::qWaitForWindowActive(&w.window));
     w.criterion("txtTrova")->setFocus();
     QTest::keyClick(w.criterion("txtTrova"), Qt::Key_Return);
     QCOMPARE(QApplication::focusWidget(), w.button("btnTrova"));
     QCOMPARE(w.list()->selectedRow(), 0);
+    // Enter on the button finds, as a click does.
+    QTest::keyClick(w.button("btnTrova"), Qt::Key_Return);
+    QCOMPARE(w.list()->selectedRow(), 1);
 }
 
 void tst_GuiSearch::printsTheListedLines()
