@@ -170,6 +170,9 @@ int main(int argc, char* argv[])
     save(&search, folder, QStringLiteral("search-criteria"));
     search.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
     save(&search, folder, QStringLiteral("search-results"));
+    platform.queuePrintFile(folder + QStringLiteral("/search-summary.pdf"));
+    search.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/search-summary.pdf" << Qt::endl;
     search.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
