@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -116,6 +117,8 @@ private slots:
     void printsTheListedLines();
     void recall_data();
     void recall();
+    void failedRecallOnlyCloses_data();
+    void failedRecallOnlyCloses();
     void enterRingAndHighlight();
 };
 
@@ -342,6 +345,42 @@ void tst_GuiSearch::recall()
     QCOMPARE(f.card.recordOnCard(), expected);
     QCOMPARE(f.positionText(), QStringLiteral("4"));
     QCOMPARE(Gui::rgb(f.card.photo()), Gui::rgb(QImage(f.photoPath(4))));
+}
+
+void tst_GuiSearch::failedRecallOnlyCloses_data()
+{
+    QTest::addColumn<bool>("selectFirst");
+    QTest::addColumn<bool>("archiveGone"); // a folder stands in the archive's place by the double click
+    QTest::newRow("no line selected") << false << false;
+    QTest::newRow("archive unreadable") << true << true;
+}
+
+void tst_GuiSearch::failedRecallOnlyCloses()
+{
+    QFETCH(bool, selectFirst);
+    QFETCH(bool, archiveGone);
+    CardFixture f;
+    f.writeVehicles(2);
+    bool closed = false;
+    Gui::whileModal(
+        [&](QWidget* window) {
+            QVERIFY(window);
+            QTest::mouseClick(window->findChild<QPushButton*>(QStringLiteral("btnCerca")), Qt::LeftButton);
+            auto* list = window->findChild<LineList*>(QStringLiteral("lstRecords"));
+            if (selectFirst)
+                list->selectRow(0);
+            if (archiveGone) {
+                QVERIFY(QFile::remove(f.archivePath()));
+                QVERIFY(QDir().mkpath(f.archivePath()));
+            }
+            // Below the two lines.
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, {10, list->viewport()->height() - 4});
+        },
+        &closed);
+    f.click("cmdTrova");
+    QVERIFY(closed);
+    QVERIFY(f.takeMessages().isEmpty());
+    Gui::verifyNewAndEmpty(&f.card);
 }
 
 void tst_GuiSearch::enterRingAndHighlight()
