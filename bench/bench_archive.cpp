@@ -5,6 +5,7 @@
 #include "bench_lists.h"
 #include "bench_photos.h"
 #include "bench_report.h"
+#include "bench_search_window.h"
 
 #include <QApplication>
 
@@ -72,6 +73,7 @@ int main(int argc, char* argv[])
 
         if (!benchLists(folder, checksum))
             return 1;
+        benchSearchWindow(folder); // on the largest archive of the lists
     } catch (const FileAccessError& error) {
         std::fprintf(stderr, "%s\n", error.what());
         return 1;

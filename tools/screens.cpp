@@ -25,6 +25,7 @@
 #include "output/TfrmStampaAutomezzo.h"
 #include "photo/PhotoFile.h"
 #include "platform/QtPlatform.h"
+#include "search/TfrmTrovaAutomezzi.h"
 #include "widgets/ArtworkImage.h"
 
 #include <QApplication>
@@ -169,6 +170,20 @@ int main(int argc, char* argv[])
     emit slideshow.findChild<ArtworkImage*>(QStringLiteral("cmdAvanti"))->clicked();
     save(&slideshow, folder, QStringLiteral("slideshow-photo"));
     slideshow.hide();
+
+    TfrmTrovaAutomezzi search(windows.frmAutoparco());
+    search.setTag(QStringLiteral("autoparco"));
+    search.show();
+    QApplication::processEvents(); // the window takes the focus before it moves on
+    search.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setText(QStringLiteral("fiat"));
+    search.findChild<QLineEdit*>(QStringLiteral("txtMarca"))->setFocus();
+    save(&search, folder, QStringLiteral("search-criteria"));
+    search.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
+    save(&search, folder, QStringLiteral("search-results"));
+    platform.queuePrintFile(folder + QStringLiteral("/search-summary.pdf"));
+    search.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/search-summary.pdf" << Qt::endl;
+    search.hide();
 
     TfrmZoom zoom(windows.frmAutoparco());
     zoom.setPicture(windows.frmAutoparco()->photo());

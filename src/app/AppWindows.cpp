@@ -16,6 +16,7 @@
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
+#include "search/TfrmTrovaAutomezzi.h"
 
 namespace {
 
@@ -54,6 +55,7 @@ AppWindows::AppWindows()
                   TfrmZoom,                //
                   TfrmCalendario,          //
                   TfrmSlideshow_Automezzi, //
+                  TfrmTrovaAutomezzi,      //
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
                   TfrmExpAutoparco,        //

@@ -224,7 +224,7 @@ void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
          "Prepara la schermata per l'inserimento di una nuova scheda duplicando i dati correnti.",
          &TfrmAutoparco::cmdDuplicaClick},
         {"cmdSalva", toolbarIcon(104), "Salva la scheda in archivio.", &TfrmAutoparco::cmdSalvaClick},
-        {"cmdTrova", toolbarIcon(144), "Trova una scheda in archivio.", nullptr},
+        {"cmdTrova", toolbarIcon(144), "Trova una scheda in archivio.", &TfrmAutoparco::cmdTrovaClick},
         {"cmdFile", toolbarIcon(184), "Allega file alla scheda.", &TfrmAutoparco::cmdFileClick},
         {"cmdAnteprima",
          {238, 28, 148, 32},

@@ -75,7 +75,7 @@ struct MenuShown {
 
     MenuShown()
     {
-        windows.showFirst();
+        windows.showLauncher();
         Gui::click(windows.frmAvvio(), "imgScadenze");
         menu = windows.frmMenuScadenze();
     }
@@ -165,7 +165,7 @@ void tst_GuiDeadlines::launcherSwapsToMenu()
 
     FakePlatform platform;
     AppWindows windows;
-    windows.showFirst();
+    windows.showLauncher();
     TfrmAvvio* launcher = windows.frmAvvio();
     TfrmMenuScadenze* menu = windows.frmMenuScadenze();
     QVERIFY(QTest::qWaitForWindowExposed(launcher));

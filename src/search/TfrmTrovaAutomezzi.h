@@ -1,0 +1,82 @@
+#pragma once
+
+#include "archive/TSchedaVeicolo.h"
+#include "search/VehicleSearch.h"
+
+#include <QDialog>
+
+#include <array>
+
+class FindInList;
+class LineList;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The search window: ten criteria boxes on the panel panAvvio find vehicles by parts of
+// words; the result panel panContainer then lists them, finds a line, prints the list and
+// recalls a vehicle into the card by a double click. The two panels lie in the same place
+// and the criteria panel is never shown again once the results are.
+class TfrmTrovaAutomezzi final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfrmTrovaAutomezzi)
+public:
+    // A criteria box: its name, its label, the record field it tests and its highlight rectangle.
+    // The rows are in the order of the Enter key and of the testing.
+    struct CriterionBox {
+        const char* name;
+        const char* caption; // UTF-8
+        QString TSchedaVeicolo::*field;
+        const char* highlight;
+    };
+    static constexpr std::array<CriterionBox, VehicleSearch::CriterionCount> CriterionBoxes = {{
+        {"txtTipo", "Tipo veicolo:", &TSchedaVeicolo::Tipo, "effCampo01"},
+        {"txtDestinazione", "Destinazione ed uso:", &TSchedaVeicolo::Destinazione, "effCampo02"},
+        {"txtMarca", "Marca:", &TSchedaVeicolo::Marca, "effCampo09"},
+        {"txtModello", "Modello:", &TSchedaVeicolo::Modello, "effCampo10"},
+        {"txtTarga", "Targa:", &TSchedaVeicolo::Targa, "effCampo05"},
+        {"txtStato", "Stato veicolo:", &TSchedaVeicolo::Stato, "effCampo06"},
+        {"txtAutista", "Autista:", &TSchedaVeicolo::Autista, "effCampo07"},
+        {"txtMeccanico", "Meccanico:", &TSchedaVeicolo::Meccanico, "effCampo08"},
+        {"txtProprietario", "Proprietario:", &TSchedaVeicolo::Proprietario, "effCampo03"},
+        {"txtNote", "Note:", &TSchedaVeicolo::Note, "effCampo04"},
+    }};
+
+    explicit TfrmTrovaAutomezzi(QWidget* parent = nullptr);
+
+    void setTag(const QString& tag);
+
+    // The criteria as typed, in the order of the rows.
+    VehicleSearch::Criteria criteria() const;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildCriteriaPanel(QWidget* panAvvio);
+    void buildResultPanel(QWidget* panContainer);
+
+    void FormShow();
+    void FormClose();
+    void btnCercaMouseDown();
+    void btnCercaClick();
+    void btnAnnullaClick();
+    void btnChiudiClick();
+    void btnStampaClick();
+    void lstRecordsDblClick();
+
+    QWidget* panAvvio = nullptr;
+    QWidget* panContainer = nullptr;
+    std::array<QLineEdit*, VehicleSearch::CriterionCount> m_criteria{};
+    QLabel* lblAttendere = nullptr;
+    QLabel* lblConta = nullptr;
+    QLabel* lblMemory = nullptr;
+
+    QLineEdit* txtTrova = nullptr;
+    LineList* lstRecords = nullptr;
+    QLabel* lblTrovate = nullptr;
+    FindInList* m_find = nullptr;
+    bool m_centred = false;
+};
