@@ -9,6 +9,7 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "costs/TfrmAllegaExcel.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -50,7 +51,8 @@ AppWindows::AppWindows()
                   TfrmSlideshow_Automezzi, //
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
-                  TfrmExpAutoparco>();
+                  TfrmExpAutoparco,        //
+                  TfrmAllegaExcel>();
 
     QObject::connect(frmAvvio(), &TfrmAvvio::autoparcoRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmAutoparco()); });
