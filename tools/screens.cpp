@@ -92,12 +92,12 @@ QStringList demoLines()
     return lines;
 }
 
-// The cost window of vehicle 1 with a few entries: the list panel, then the entry panel
-// holding the second entry.
-void saveCostPanels(QWidget* card, const QString& programFolder, const QString& folder)
+// The cost window of vehicle 1 with a few entries: the list panel and its printout, then
+// the entry panel holding the second entry.
+void saveCostPanels(FakePlatform& platform, QWidget* card, const QString& folder)
 {
     {
-        CostFile costs(programFolder, 1);
+        CostFile costs(platform.programFolder(), 1);
         costs.append({QStringLiteral("12/01/2026"), QStringLiteral("Tagliando 30.000 km"),
                       QStringLiteral("Servizio clienti"), QStringLiteral("Officina Bianchi"),
                       QStringLiteral("245,80")});
@@ -111,6 +111,9 @@ void saveCostPanels(QWidget* card, const QString& programFolder, const QString& 
     TfrmAllegaExcel costWindow(card);
     costWindow.show();
     save(&costWindow, folder, QStringLiteral("costs"));
+    platform.queuePrintFile(folder + QStringLiteral("/costs-summary.pdf"));
+    costWindow.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/costs-summary.pdf" << Qt::endl;
     costWindow.findChild<LineList*>(QStringLiteral("lstRecords"))->selectRow(1);
     costWindow.findChild<QPushButton*>(QStringLiteral("btnModifica"))->click();
     costWindow.findChild<QLineEdit*>(QStringLiteral("txtCausale"))->setFocus();
@@ -209,7 +212,7 @@ int main(int argc, char* argv[])
     platform.queuePrintFile(folder + QStringLiteral("/summary-120.pdf"));
     StampaRiepilogo(windows.frmAutoparco(), QStringLiteral("Veicoli con bollo in scadenza o scaduto"), demoLines());
     QTextStream(stdout) << folder << "/summary-120.pdf" << Qt::endl;
-    saveCostPanels(windows.frmAutoparco(), platform.programFolder(), folder);
+    saveCostPanels(platform, windows.frmAutoparco(), folder);
     TfrmExpAutoparco exportWindow(windows.frmAutoparco());
     exportWindow.show();
     save(&exportWindow, folder, QStringLiteral("export"));

@@ -118,6 +118,7 @@ private slots:
     void modifyMessages();
     void saveChecks_data();
     void saveChecks();
+    void saveStoresAmountText();
     void enterRing();
     void amountKeys_data();
     void amountKeys();
@@ -399,6 +400,21 @@ void tst_GuiCosts::saveChecks()
     QCOMPARE(f.takeMessages(), QStringList{message});
     QCOMPARE(w.window.focusWidget(), w.box(emptied));
     QCOMPARE(QFileInfo(costPath(f, 1)).size(), 0);
+}
+
+void tst_GuiCosts::saveStoresAmountText()
+{
+    CardFixture f;
+    showVehicle(f, 1);
+    CostWindow w(f);
+    w.click("btnAggiungi");
+    w.fill(entry(QStringLiteral("01/01/2026"), QStringLiteral("Lavaggio"), QStringLiteral("Ufficio"),
+                 QStringLiteral("Autolavaggio"), QStringLiteral("12,3")));
+    // Salva without the amount box ever being left: only amount text is stored all the same.
+    w.box(QStringLiteral("txtImporto"))->setFocus();
+    w.window.findChild<QPushButton*>(QStringLiteral("btnSalva"))->click();
+    QCOMPARE(f.takeMessages(), QStringList{Inserted});
+    QCOMPARE(readCosts(f, 1).first().Importo, QStringLiteral("12,30"));
 }
 
 void tst_GuiCosts::enterRing()
