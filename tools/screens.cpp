@@ -17,6 +17,8 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "costs/CostFile.h"
+#include "costs/TfrmAllegaExcel.h"
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
 #include "output/StampaRiepilogo.h"
@@ -27,6 +29,7 @@
 #include "platform/QtPlatform.h"
 #include "search/TfrmTrovaAutomezzi.h"
 #include "widgets/ArtworkImage.h"
+#include "widgets/LineList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,6 +95,35 @@ QStringList demoLines()
                          .arg(i % 2 ? QStringLiteral("Panda 1.2") : QStringLiteral("Ypsilon [ibrida]"), -24)
                          .arg(QStringLiteral("%1/01/2027").arg(i % 28 + 1, 2, 10, QLatin1Char('0'))));
     return lines;
+}
+
+// The cost window of vehicle 1 with a few entries: the list panel and its printout, then
+// the entry panel holding the second entry.
+void saveCostPanels(FakePlatform& platform, QWidget* card, const QString& folder)
+{
+    {
+        CostFile costs(platform.programFolder(), 1);
+        costs.append({QStringLiteral("12/01/2026"), QStringLiteral("Tagliando 30.000 km"),
+                      QStringLiteral("Servizio clienti"), QStringLiteral("Officina Bianchi"),
+                      QStringLiteral("245,80")});
+        costs.append({QStringLiteral("03/03/2026"), QStringLiteral("Bollo auto 2026"),
+                      QStringLiteral("Amministrazione"), QStringLiteral("Regione Lombardia"),
+                      QStringLiteral("189,00")});
+        costs.append({QStringLiteral("18/06/2026"), QStringLiteral("Sostituzione pneumatici anteriori"),
+                      QStringLiteral("Mario Rossi"), QStringLiteral("Gommista Verdi"), QStringLiteral("312,50")});
+        costs.close();
+    }
+    TfrmAllegaExcel costWindow(card);
+    costWindow.show();
+    save(&costWindow, folder, QStringLiteral("costs"));
+    platform.queuePrintFile(folder + QStringLiteral("/costs-summary.pdf"));
+    costWindow.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/costs-summary.pdf" << Qt::endl;
+    costWindow.findChild<LineList*>(QStringLiteral("lstRecords"))->selectRow(1);
+    costWindow.findChild<QPushButton*>(QStringLiteral("btnModifica"))->click();
+    costWindow.findChild<QLineEdit*>(QStringLiteral("txtCausale"))->setFocus();
+    save(&costWindow, folder, QStringLiteral("costs-entry"));
+    costWindow.hide();
 }
 
 } // namespace
@@ -205,6 +237,7 @@ int main(int argc, char* argv[])
     platform.queuePrintFile(folder + QStringLiteral("/summary-120.pdf"));
     StampaRiepilogo(windows.frmAutoparco(), QStringLiteral("Veicoli con bollo in scadenza o scaduto"), demoLines());
     QTextStream(stdout) << folder << "/summary-120.pdf" << Qt::endl;
+    saveCostPanels(platform, windows.frmAutoparco(), folder);
     TfrmExpAutoparco exportWindow(windows.frmAutoparco());
     exportWindow.show();
     save(&exportWindow, folder, QStringLiteral("export"));

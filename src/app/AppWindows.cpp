@@ -11,6 +11,7 @@
 #include "card/TfrmCalendario.h"
 #include "card/TfrmSlideshow_Automezzi.h"
 #include "card/TfrmZoom.h"
+#include "costs/TfrmAllegaExcel.h"
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
@@ -59,6 +60,7 @@ AppWindows::AppWindows()
                   TfrmStampaAutomezzo,     //
                   TfrmAnteprimaAutomezzo,  //
                   TfrmExpAutoparco,        //
+                  TfrmAllegaExcel,         //
                   TfrmMenuScadenze,        //
                   TfrmScadRevisione,       //
                   TfrmScadTagliando,       //

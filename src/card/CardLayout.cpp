@@ -241,7 +241,7 @@ void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
          &TfrmAutoparco::cmdSlideshowClick},
         {"cmdGuida", toolbarIcon(894), "Visualizza la guida in linea.", &TfrmAutoparco::cmdGuidaClick},
         {"cmdEsci", toolbarIcon(936), "Esci da questa schermata.", &TfrmAutoparco::cmdEsciClick},
-        {"btnCosti", {766, 580, 197, 40}, "Gestisci i costi sostenuti per il veicolo.", nullptr},
+        {"btnCosti", {766, 580, 197, 40}, "Gestisci i costi sostenuti per il veicolo.", &TfrmAutoparco::btnCostiClick},
         {"btnCaricaFoto", {38, 300, 157, 40}, "Carica una foto.", &TfrmAutoparco::btnCaricaFotoClick},
         {"btnSalvaFoto", {204, 300, 42, 40}, "Salva la foto su disco.", &TfrmAutoparco::btnSalvaFotoClick},
         {"btnCancFoto", {254, 300, 42, 40}, "Cancella la foto.", &TfrmAutoparco::btnCancFotoClick},

@@ -81,6 +81,7 @@ private:
     // Companion windows
     void cmdFileClick();
     void cmdSlideshowClick();
+    void btnCostiClick();
     void cmdTrovaClick();
 
     // Photo

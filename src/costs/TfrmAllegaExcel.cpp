@@ -1,0 +1,426 @@
+#include "costs/TfrmAllegaExcel.h"
+
+#include "archive/FieldIndex.h"
+#include "archive/StoredText.h"
+#include "archive/VehicleArchive.h"
+#include "card/TfrmAutoparco.h"
+#include "costs/Amount.h"
+#include "costs/CostFile.h"
+#include "costs/CostList.h"
+#include "output/StampaRiepilogo.h"
+#include "platform/Platform.h"
+#include "platform/ProcessFormats.h"
+#include "widgets/ArtworkImage.h"
+#include "widgets/Controls.h"
+#include "widgets/EnterRing.h"
+#include "widgets/FindInList.h"
+#include "widgets/FocusHighlight.h"
+#include "widgets/Fonts.h"
+#include "widgets/LineList.h"
+#include "widgets/WindowFrame.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+
+using C = TCostoVeicolo;
+
+const QColor Crimson(0xDC, 0x14, 0x3C);
+
+const WindowFrame Frame = WindowFrame::fixed("frmAllegaExcel", " Gestione costi veicolo", {1000, 660})
+                              .gradient(QColor(0x79, 0xA6, 0xCB), Qt::white)
+                              .container({980, 640})
+                              .withoutTitleBarButtons()
+                              .withProcessFormats();
+
+constexpr QSize PanelSize(980, 640);
+const QRect TitleBand(0, 72, 980, 40);
+
+const Controls::Picture ListPictures[] = {
+    {"imgLogo", {0, 0, 980, 64}},      {"imgTrova", {12, 146, 32, 32}},   {"icoMano01", {300, 591, 52, 40}},
+    {"icoMano02", {550, 591, 52, 40}}, {"icoTotale", {604, 540, 48, 40}},
+};
+
+const Controls::Picture EntryPictures[] = {
+    {"imgLogoCosti", {0, 0, 980, 64}},
+    {"imgIstruzioni", {24, 128, 300, 420}},
+    {"imgEuro", {692, 331, 48, 48}},
+};
+
+// A box of the entry panel: its field, name, caption, place and the warning of Salva
+// when it is left empty. Capacities come from the record's field table.
+struct EntryBox {
+    QString C::*member;
+    const char* name;
+    const char* caption; // UTF-8
+    QRect place;
+    const char* missing; // UTF-8
+};
+
+const EntryBox EntryBoxes[] = {
+    {&C::Data,
+     "txtData",
+     "Data:",
+     {500, 140, 140, 30},
+     "Attenzione: per salvare la scheda è necessario indicare la data del costo sostenuto."},
+    {&C::Causale,
+     "txtCausale",
+     "Causale:",
+     {500, 190, 440, 30},
+     "Attenzione: per salvare la scheda è necessario indicare la causale del costo."},
+    {&C::Pagatore,
+     "txtPagatore",
+     "Pagatore:",
+     {500, 240, 300, 30},
+     "Attenzione: per salvare la scheda è necessario indicare il nome del pagatore."},
+    {&C::Beneficiario,
+     "txtBeneficiario",
+     "Beneficiario:",
+     {500, 290, 300, 30},
+     "Attenzione: per salvare la scheda è necessario indicare il nome del beneficiario."},
+    {&C::Importo,
+     "txtImporto",
+     "Importo: €",
+     {500, 340, 180, 30},
+     "Attenzione: per salvare la scheda è necessario indicare l'importo pagato."},
+};
+
+QFont verdana(int pointSize, bool bold = false)
+{
+    return Fonts::font(QStringLiteral("Verdana"), pointSize, bold);
+}
+
+// White text centred on a black band.
+QLabel* bandLabel(QWidget* parent, const char* name, const QRect& place, const QString& text, const QFont& font,
+                  Qt::Alignment alignment)
+{
+    Controls::shape(parent, QByteArray("shp").append(name + 3).constData(), place, Qt::black, Qt::black);
+    QLabel* label = Controls::label(parent, name, place.topLeft(), text, font, Qt::white);
+    label->setGeometry(place.adjusted(8, 0, -8, 0));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    return label;
+}
+
+QLabel* hiddenLabel(QWidget* parent, const char* name)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->hide();
+    return label;
+}
+
+bool isEnter(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+TfrmAllegaExcel::TfrmAllegaExcel(QWidget* parent) : QDialog(parent)
+{
+    panContainer = buildFrame(this, Frame);
+    buildListPanel(panContainer);
+
+    // The entry panel lies in the list panel's place; one of the two shows at a time.
+    panCosti = Controls::panel(panContainer->parentWidget(), "panCosti", PanelSize);
+    panCosti->setGeometry(panContainer->geometry());
+    panContainer->installEventFilter(this);
+    buildEntryPanel(panCosti);
+    panCosti->hide();
+}
+
+void TfrmAllegaExcel::buildListPanel(QWidget* panel)
+{
+    Controls::shape(panel, "shpSfondo", {0, 0, 980, 64}, Qt::white, Qt::white);
+    Controls::pictures(panel, ListPictures);
+    lblTitolo = bandLabel(panel, "lblTitolo", TitleBand, QString(), verdana(18), Qt::AlignHCenter);
+
+    QLabel* lblRigo01 = Controls::label(
+        panel, "lblRigo01", {12, 122},
+        QStringLiteral("Immettere una o più parole consecutive presenti nella scheda in elenco da cercare e premere "
+                       "il pulsante Trova."),
+        verdana(9));
+    lblRigo01->setFixedWidth(956);
+
+    txtTrova = Controls::editBox(panel, "txtTrova", {52, 148, 620, 28}, 32767, verdana(12, true));
+    QPushButton* btnTrova =
+        Controls::pushButton(panel, "btnTrova", {684, 147, 110, 30}, QStringLiteral("Trova"), verdana(10));
+
+    lstRecords = new LineList(panel);
+    lstRecords->setObjectName(QStringLiteral("lstRecords"));
+    lstRecords->setGeometry(12, 188, 956, 320);
+    lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_find = new FindInList(txtTrova, btnTrova, lstRecords);
+
+    QLabel* lblRigo03 = Controls::label(
+        panel, "lblRigo03", {12, 516},
+        QStringLiteral("Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica "
+                       "costo."),
+        verdana(9), Crimson);
+    lblRigo03->setFixedWidth(956);
+
+    lblTotale =
+        bandLabel(panel, "lblTotale", {660, 542, 308, 36}, QStringLiteral("0,00"), verdana(14, true), Qt::AlignRight);
+
+    const Controls::PushButton<TfrmAllegaExcel> buttons[] = {
+        {"btnChiudi", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::btnChiudiClick},
+        {"btnAggiungi", {358, 594, 180, 34}, "Aggiungi costo", &TfrmAllegaExcel::btnAggiungiClick},
+        {"btnModifica", {608, 594, 180, 34}, "Modifica costo", &TfrmAllegaExcel::btnModificaClick},
+        {"btnStampa", {798, 594, 170, 34}, "Stampa riepilogo", &TfrmAllegaExcel::btnStampaClick},
+    };
+    Controls::pushButtons(this, panel, buttons, verdana(10));
+}
+
+void TfrmAllegaExcel::buildEntryPanel(QWidget* panel)
+{
+    Controls::shape(panel, "shpSfondoCosti", {0, 0, 980, 64}, Qt::white, Qt::white);
+    Controls::pictures(panel, EntryPictures);
+    bandLabel(panel, "titIstruzioni", TitleBand,
+              QStringLiteral("Immettere i dati nei campi sottostanti e premere Salva."), verdana(12, true),
+              Qt::AlignHCenter);
+
+    QList<QWidget*> ring;
+    for (const EntryBox& row : EntryBoxes) {
+        Controls::label(panel, QByteArray("lbl").append(row.name + 3).constData(), {360, row.place.top() + 5},
+                        QString::fromUtf8(row.caption), verdana(11, true));
+        QLineEdit* edit = Controls::editBox(panel, row.name, row.place, fieldCapacity(row.member), verdana(12, true));
+        FocusHighlight::colour(edit);
+        m_boxes[fieldIndex(row.member)] = edit;
+        ring.append(edit);
+    }
+    txtData = box(&C::Data);
+    txtImporto = box(&C::Importo);
+    txtImporto->setText(QStringLiteral("0,00"));
+    new EnterRing(ring);
+    // Installed after the ring, so the amount's own keys come first.
+    txtImporto->installEventFilter(this);
+
+    ArtworkImage* impData = Controls::picture(panel, "impData", {648, 140, 30, 30}, true);
+    connect(impData, &ArtworkImage::clicked, this, &TfrmAllegaExcel::impDataClick);
+
+    const Controls::PushButton<TfrmAllegaExcel> buttons[] = {
+        {"cmdClose", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::cmdCloseClick},
+        {"btnSalva", {798, 594, 170, 34}, "Salva", &TfrmAllegaExcel::btnSalvaClick},
+    };
+    Controls::pushButtons(this, panel, buttons, verdana(10));
+
+    lblPosizione = hiddenLabel(panel, "lblPosizione");
+    lblFile = hiddenLabel(panel, "lblFile");
+}
+
+QLineEdit* TfrmAllegaExcel::box(QString TCostoVeicolo::*member) const
+{
+    return m_boxes[fieldIndex(member)];
+}
+
+const TfrmAutoparco* TfrmAllegaExcel::card() const
+{
+    return qobject_cast<const TfrmAutoparco*>(parentWidget());
+}
+
+QString TfrmAllegaExcel::vehicleTitle() const
+{
+    const TfrmAutoparco* owner = card();
+    if (!owner)
+        return {};
+    const auto text = [owner](QString TSchedaVeicolo::*member) {
+        return StoredText::trimmed(owner->box(member)->text());
+    };
+    return text(&TSchedaVeicolo::Marca) + QLatin1Char(' ') + text(&TSchedaVeicolo::Modello) +
+           QStringLiteral(" targata ") + text(&TSchedaVeicolo::Targa);
+}
+
+QString TfrmAllegaExcel::programFolder() const
+{
+    return Platform::instance().programFolder();
+}
+
+int TfrmAllegaExcel::vehiclePosition() const
+{
+    const TfrmAutoparco* owner = card();
+    return owner ? owner->position().toInt() : 0;
+}
+
+TCostoVeicolo TfrmAllegaExcel::entryOnPanel() const
+{
+    TCostoVeicolo entry;
+    for (const auto& field : TCostoVeicolo::fields())
+        entry.*(field.member) = box(field.member)->text();
+    return entry;
+}
+
+void TfrmAllegaExcel::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TfrmAllegaExcel::FormShow()
+{
+    m_find->forget();
+    txtTrova->clear();
+    lblTotale->setText(QStringLiteral("0,00"));
+    lblTitolo->setText(vehicleTitle());
+    // The start-up instance belongs to no card: it has no vehicle and reads no file.
+    const int position = vehiclePosition();
+    if (position <= 0)
+        return;
+    lblFile->setText(programFolder() + CostFile::fileName(position));
+
+    const CostList list = loadCostList(programFolder(), position);
+    lstRecords->setLines(list.lines);
+    // A file that fails part way shows what was read and no total; an amount that is no
+    // number is listed and left out of the total of the others.
+    if (list.complete)
+        lblTotale->setText(list.totalText());
+    txtTrova->setFocus();
+}
+
+void TfrmAllegaExcel::closeEvent(QCloseEvent* event)
+{
+    lstRecords->clear();
+    QDialog::closeEvent(event);
+}
+
+bool TfrmAllegaExcel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == panContainer && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        panCosti->setGeometry(panContainer->geometry());
+    } else if (watched == txtImporto && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return txtImportoKeyDown(key->key(), key->text());
+    } else if (watched == txtImporto && event->type() == QEvent::FocusOut) {
+        // A context menu takes the focus only for a moment: its paste still has to come.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            txtImportoExit();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TfrmAllegaExcel::showEntryPanel()
+{
+    panCosti->show();
+    panContainer->hide();
+    txtData->setFocus();
+}
+
+void TfrmAllegaExcel::btnAggiungiClick()
+{
+    for (QLineEdit* edit : m_boxes)
+        edit->clear();
+    txtImporto->setText(QStringLiteral("0,00"));
+    lblPosizione->clear();
+    showEntryPanel();
+}
+
+void TfrmAllegaExcel::btnModificaClick()
+{
+    if (lstRecords->count() == 0) {
+        Messages::information(this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
+        return;
+    }
+    const int selected = lstRecords->selectedRow();
+    if (selected < 0) {
+        Messages::warning(this, QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
+                                               "pulsante di modifica."));
+        return;
+    }
+    CostEntryFound found;
+    try {
+        found = findCostEntryByLine(programFolder(), vehiclePosition(), lstRecords->line(selected));
+    } catch (const FileAccessError&) {
+        close();
+        return;
+    }
+    if (found.position > 0) {
+        for (const auto& field : TCostoVeicolo::fields())
+            box(field.member)->setText(found.entry.*(field.member));
+        lblPosizione->setText(QString::number(found.position));
+    }
+    showEntryPanel();
+}
+
+void TfrmAllegaExcel::btnSalvaClick()
+{
+    for (const EntryBox& row : EntryBoxes) {
+        QLineEdit* edit = box(row.member);
+        if (StoredText::trimmed(edit->text()).isEmpty()) {
+            Messages::warning(this, QString::fromUtf8(row.missing));
+            edit->setFocus();
+            return;
+        }
+    }
+    // Only amount text is stored, however the box was filled.
+    txtImporto->setText(subFormattaImporto(txtImporto->text()));
+
+    const TCostoVeicolo entry = entryOnPanel();
+    const QString stored = StoredText::trimmed(lblPosizione->text());
+    int position = 0;
+    try {
+        CostFile file(programFolder(), vehiclePosition());
+        if (!stored.isEmpty()) {
+            position = stored.toInt();
+            file.overwriteAtPosition(position, entry);
+        } else {
+            position = file.append(entry);
+        }
+        file.close();
+    } catch (const FileAccessError&) {
+        Messages::warning(this, ArchiveMessages::accessFailure());
+        return;
+    }
+    lblPosizione->setText(QString::number(position));
+    Messages::information(this, stored.isEmpty()
+                                    ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
+                                    : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
+                                                     "salvate in archivio."));
+}
+
+void TfrmAllegaExcel::btnStampaClick()
+{
+    QStringList lines = lstRecords->lines();
+    lines.append(QString(26, QLatin1Char('-')));
+    lines.append(QStringLiteral("TOTALE COSTI:      ") + StoredText::trimmed(lblTotale->text()));
+    StampaRiepilogo(this, QStringLiteral("Riepilogo costi sostenuti per ") + vehicleTitle(), lines);
+}
+
+void TfrmAllegaExcel::btnChiudiClick()
+{
+    close();
+}
+
+void TfrmAllegaExcel::cmdCloseClick()
+{
+    close();
+}
+
+void TfrmAllegaExcel::impDataClick()
+{
+    txtData->setText(ProcessFormats::formatDate(Platform::instance().today()));
+}
+
+void TfrmAllegaExcel::txtImportoExit()
+{
+    // The idle colour comes back with the focus style; the text becomes amount text.
+    txtImporto->setText(subFormattaImporto(txtImporto->text()));
+}
+
+bool TfrmAllegaExcel::txtImportoKeyDown(int key, const QString& character)
+{
+    if (isEnter(key)) {
+        txtImportoExit();
+        txtData->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)
+        return false;
+    const bool accepted =
+        character.size() == 1 && (character == QLatin1String(",") || (character[0] >= u'0' && character[0] <= u'9'));
+    return !accepted;
+}
