@@ -1,13 +1,10 @@
 // Times the archive paths that every list and search walks through.
 
-#include "archive/VehicleArchive.h"
-#include "bench_export.h"
-#include "bench_lists.h"
-#include "bench_photos.h"
-#include "bench_report.h"
-#include "bench_search_window.h"
+#include "bench_archive.h"
 
-#include <QApplication>
+#include "archive/VehicleArchive.h"
+#include "bench_lists.h"
+#include "bench_search_window.h"
 
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -29,13 +26,8 @@ void report(const char* what, int count, const QElapsedTimer& timer)
 }
 } // namespace
 
-int main(int argc, char* argv[])
+int benchArchive()
 {
-    // Fonts for the reports and the windows; no display needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-
     constexpr int CodecRounds = 100000;
     constexpr int Appends = 5000;
 
@@ -79,7 +71,5 @@ int main(int argc, char* argv[])
         return 1;
     }
     std::printf("checksum %lld\n", static_cast<long long>(checksum));
-    benchReports();
-    benchPhotos();
-    return benchExport();
+    return 0;
 }

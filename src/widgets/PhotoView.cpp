@@ -10,6 +10,7 @@ PhotoView::PhotoView(QWidget* parent) : QWidget(parent) {}
 void PhotoView::setPicture(const QImage& picture)
 {
     m_picture = picture;
+    m_shown = QImage();
     update();
 }
 
@@ -24,8 +25,26 @@ void PhotoView::paintEvent(QPaintEvent*)
     if (m_picture.isNull())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(pictureRect(), m_picture);
+    const QRect place = pictureRect();
+    if (place.size() == m_picture.size()) {
+        painter.drawImage(place, m_picture);
+        return;
+    }
+    painter.drawImage(place.topLeft(), shown());
+}
+
+const QImage& PhotoView::shown()
+{
+    const QSize size = pictureRect().size();
+    if (m_shown.size() != size) {
+        // A large reduction goes in two steps: a fast one to twice the size, then a smooth
+        // one, which looks the same and takes a fraction of the time.
+        QImage source = m_picture;
+        if (source.width() > 4 * size.width() && source.height() > 4 * size.height())
+            source = source.scaled(size * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        m_shown = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    return m_shown;
 }
 
 void PhotoView::mouseReleaseEvent(QMouseEvent* event)

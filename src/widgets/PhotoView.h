@@ -23,5 +23,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The picture at the size it is drawn, made once per picture and size: a camera photo
+    // scaled at every paint would hold up the window.
+    const QImage& shown();
+
     QImage m_picture;
+    QImage m_shown;
 };
