@@ -51,9 +51,9 @@ public:
 
 private:
     // The windows only ever shown as their start-up instance.
-    using Swapped = std::tuple<std::unique_ptr<TfrmPassword>, std::unique_ptr<TfrmAvvio>,
-                               std::unique_ptr<TfrmCambiaPassword>, std::unique_ptr<TfrmAutoparco>,
-                               std::unique_ptr<TfrmMenuScadenze>>;
+    using Swapped =
+        std::tuple<std::unique_ptr<TfrmPassword>, std::unique_ptr<TfrmAvvio>, std::unique_ptr<TfrmCambiaPassword>,
+                   std::unique_ptr<TfrmAutoparco>, std::unique_ptr<TfrmMenuScadenze>>;
 
     template <typename Window> Window* swapped() const { return std::get<std::unique_ptr<Window>>(m_swapped).get(); }
     template <typename... Windows> void createInOrder();
