@@ -3,6 +3,8 @@
 // spreadsheet file.
 #include "bench_export.h"
 
+#include "BenchFigures.h"
+
 #include "archive/VehicleArchive.h"
 #include "output/ExportFile.h"
 #include "output/ExportTableModel.h"
@@ -11,11 +13,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <sys/resource.h>
-
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -48,35 +47,6 @@ bool writeArchive(const QString& folder)
     return true;
 }
 
-// prepare runs before each timed run, outside the timing.
-qint64 medianMs(const std::function<void()>& run, const std::function<void()>& prepare = {})
-{
-    std::vector<qint64> times;
-    for (int i = 0; i < Runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        run();
-        times.push_back(timer.elapsed());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
-
-long peakMegabytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss / 1024; // kilobytes on Linux
-}
-
-void figure(const char* name, const char* measure, long long value, const char* unit, long long target)
-{
-    std::printf("%-36s %-6s %7lld %s  target <= %lld %s  %s\n", name, measure, value, unit, target, unit,
-                value <= target ? "ok" : "over");
-}
-
 } // namespace
 
 int benchExport()
@@ -90,33 +60,34 @@ int benchExport()
     qsizetype checksum = 0;
 
     // The floor: every record read and decoded, nothing kept.
-    const qint64 floor = medianMs([&] {
+    const double floor = BenchFigures::medianMs(Runs, [&] {
         VehicleArchive archive(folder);
         const int count = archive.count();
         for (int i = 0; i < count; ++i)
             checksum += archive.readNext().Note.size();
         archive.close();
     });
-    std::printf("%-36s median %7lld ms  (%d records)\n", "archive read + decode (floor)", static_cast<long long>(floor),
-                Records);
+    std::printf("%-40s %10.1f ms  (%d records)\n", "archive read + decode (floor)", floor, Records);
 
-    const long before = peakMegabytes();
+    const double before = BenchFigures::peakMemoryMb();
     ExportTableModel grid;
     // Each run fills a new grid; the previous one is freed outside the timing.
     std::unique_ptr<ExportTableModel> opened;
-    const qint64 open = medianMs(
+    const double open = BenchFigures::medianMs(
+        Runs,
         [&] {
             opened = std::make_unique<ExportTableModel>();
             opened->load(folder);
             checksum += opened->rowCount();
         },
         [&] { opened.reset(); });
-    figure("export grid open, 100000 records", "median", open, "ms", 2 * floor);
-    figure("export grid open, memory", "peak", std::max(before, peakMegabytes()), "MB", 400);
+    BenchFigures::print("export grid open, 100000 records", open, 2 * floor, "ms");
+    BenchFigures::print("export grid open, peak memory", std::max(before, BenchFigures::peakMemoryMb()), 400, "MB");
 
     grid.load(folder);
-    const qint64 write = medianMs([&] { checksum += ExportFile::write(folder, grid.rows()) ? 1 : 0; });
-    figure("export file write, 100000 records", "median", write, "ms", 2000);
+    const double write =
+        BenchFigures::medianMs(Runs, [&] { checksum += ExportFile::write(folder, grid.rows()) ? 1 : 0; });
+    BenchFigures::print("export file write, 100000 records", write, 2000, "ms");
     std::printf("export checksum %lld\n", static_cast<long long>(checksum));
     return 0;
 }

@@ -3,6 +3,8 @@
 
 #include "bench_lists.h"
 
+#include "BenchFigures.h"
+
 #include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
 #include "deadlines/DeadlineScan.h"
@@ -55,12 +57,6 @@ bool writeArchive(const QString& folder, int count)
             return false;
     }
     return true;
-}
-
-double median(std::vector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 double elapsedMs(const std::function<void()>& run)
@@ -126,12 +122,12 @@ bool benchLists(const QString& folder, qsizetype& checksum)
             times[3].push_back(elapsedMs(tenCriteria));
             times[4].push_back(elapsedMs(recall));
         }
-        const double floorMs = median(times[0]);
+        const double floorMs = BenchFigures::median(times[0]);
         std::printf("%-28s %7d records  %8.1f ms\n", "floor: block read + fields", count, floorMs);
-        report("deadline scan", count, median(times[1]), 2 * floorMs);
-        report("search, no criteria", count, median(times[2]), 2 * floorMs);
-        report("search, 10 criteria", count, median(times[3]), 2 * floorMs);
-        report("recall of the last line", count, median(times[4]), 2 * floorMs);
+        report("deadline scan", count, BenchFigures::median(times[1]), 2 * floorMs);
+        report("search, no criteria", count, BenchFigures::median(times[2]), 2 * floorMs);
+        report("search, 10 criteria", count, BenchFigures::median(times[3]), 2 * floorMs);
+        report("recall of the last line", count, BenchFigures::median(times[4]), 2 * floorMs);
     }
     return true;
 }

@@ -2,6 +2,8 @@
 // 24-megapixel photo, each prepared and painted to PDF.
 #include "bench_report.h"
 
+#include "BenchFigures.h"
+
 #include "output/ReportTemplates.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPainter.h"
@@ -20,31 +22,7 @@ namespace {
 constexpr int Runs = 3;
 const QDate Today(2026, 12, 10);
 
-double medianOf(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void line(const char* name, double value, double target, const char* unit)
-{
-    std::printf("%-36s %10.1f %s  target %8.1f %s  %s\n", name, value, unit, target, unit,
-                value <= target ? "ok" : "over");
-}
-
 // The peak resident memory of the process so far, in MB.
-double peakMemoryMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& row : status.readAll().split('\n')) {
-        if (row.startsWith("VmHWM:"))
-            return row.mid(6).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
 double printToPdf(const Report::ReportTemplate& report)
 {
     QElapsedTimer timer;
@@ -70,8 +48,8 @@ void benchReports()
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run)
         times.push_back(printToPdf(summary));
-    line("summary of 100,000 lines to PDF", medianOf(times), 10000, "ms");
-    line("summary peak memory", peakMemoryMb(), 300, "MB");
+    BenchFigures::print("summary of 100,000 lines to PDF", BenchFigures::median(times), 10000, "ms");
+    BenchFigures::print("summary peak memory", BenchFigures::peakMemoryMb(), 300, "MB");
 
     Report::ReportTemplate card = ReportTemplates::schedaVeicolo();
     QImage photo(6000, 4000, QImage::Format_RGB32);
@@ -80,5 +58,5 @@ void benchReports()
     times.clear();
     for (int run = 0; run < Runs; ++run)
         times.push_back(printToPdf(card));
-    line("card form, 24-megapixel photo", medianOf(times), 1000, "ms");
+    BenchFigures::print("card form, 24-megapixel photo", BenchFigures::median(times), 1000, "ms");
 }
