@@ -6,12 +6,14 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
 #include <QToolBar>
@@ -190,6 +192,9 @@ void QtPlatform::preview(QWidget* parent, const PrintJob& job)
     QPrinter printer(QPrinter::HighResolution);
     preparePrinter(printer, job);
     QPrintPreviewDialog dialog(&printer, parent);
+    // The size it is maximised to, also where no window manager maximises it.
+    if (const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
+        dialog.resize(screen->availableGeometry().size());
     dialog.setWindowState(Qt::WindowMaximized);
     trimPreviewToolbar(dialog);
     // The engine's failures must not cross Qt's painting: they are kept, the preview
