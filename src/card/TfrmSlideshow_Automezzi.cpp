@@ -9,14 +9,12 @@
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/PhotoView.h"
+#include "widgets/ScreenPhoto.h"
 #include "widgets/WindowFrame.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 
 namespace {
@@ -31,7 +29,7 @@ const WindowFrame Frame = WindowFrame::maximised("frmSlideshow_Automezzi", " Sli
 TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* parent) : QDialog(parent)
 {
     panContainer = buildFrame(this, Frame);
-    panContainer->installEventFilter(this);
+    connect(new ClickWatcher(panContainer), &ClickWatcher::clicked, this, &TfrmSlideshow_Automezzi::panContainerClick);
     imgFoto = new PhotoView(panContainer);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     connect(imgFoto, &PhotoView::clicked, this, &TfrmSlideshow_Automezzi::imgFotoClick);
@@ -59,10 +57,7 @@ TfrmSlideshow_Automezzi::TfrmSlideshow_Automezzi(QWidget* parent) : QDialog(pare
 void TfrmSlideshow_Automezzi::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    const QSize screenSize = (screen() ? screen() : QGuiApplication::primaryScreen())->size();
-    const QSize area(screenSize.width() - 60, screenSize.height() - 90);
-    panContainer->setFixedSize(area);
-    imgFoto->setGeometry(0, 0, area.width(), area.height());
+    fitPhotoToScreen(this, panContainer, imgFoto);
     imgFoto->setPicture(imgBianco->picture());
     Timer->start();
 }
@@ -116,14 +111,6 @@ void TfrmSlideshow_Automezzi::subApriFoto()
     // Decoded at the size it is shown at: a large photo would otherwise hold up the step.
     const std::optional<QImage> picture = PhotoFile::loadFitted(file, imgFoto->size());
     imgFoto->setPicture(picture ? *picture : imgBianco->picture());
-}
-
-bool TfrmSlideshow_Automezzi::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        panContainerClick();
-    return QDialog::eventFilter(watched, event);
 }
 
 void TfrmSlideshow_Automezzi::imgFotoClick()

@@ -2,11 +2,8 @@
 
 #include "widgets/Colours.h"
 #include "widgets/PhotoView.h"
+#include "widgets/ScreenPhoto.h"
 #include "widgets/WindowFrame.h"
-
-#include <QGuiApplication>
-#include <QMouseEvent>
-#include <QScreen>
 
 namespace {
 
@@ -21,7 +18,7 @@ const WindowFrame Frame =
 TfrmZoom::TfrmZoom(QWidget* parent) : QDialog(parent)
 {
     panContainer = buildFrame(this, Frame);
-    panContainer->installEventFilter(this);
+    connect(new ClickWatcher(panContainer), &ClickWatcher::clicked, this, &TfrmZoom::panContainerClick);
     imgFoto = new PhotoView(panContainer);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
     connect(imgFoto, &PhotoView::clicked, this, &TfrmZoom::imgFotoClick);
@@ -35,18 +32,7 @@ void TfrmZoom::setPicture(const QImage& picture)
 void TfrmZoom::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    const QSize screenSize = (screen() ? screen() : QGuiApplication::primaryScreen())->size();
-    const QSize area(screenSize.width() - 60, screenSize.height() - 90);
-    panContainer->setFixedSize(area);
-    imgFoto->setGeometry(0, 0, area.width(), area.height());
-}
-
-bool TfrmZoom::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == panContainer && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        panContainerClick();
-    return QDialog::eventFilter(watched, event);
+    fitPhotoToScreen(this, panContainer, imgFoto);
 }
 
 void TfrmZoom::imgFotoClick()
