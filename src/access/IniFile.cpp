@@ -2,11 +2,11 @@
 
 #include "archive/StoredText.h"
 #include "archive/Windows1252.h"
+#include "files/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 namespace {
 const QByteArray LineEnd = QByteArrayLiteral("\r\n");
@@ -165,15 +165,11 @@ void writeValue(const QString& path, const QString& section, const QString& key,
 {
     const QByteArray content = withValue(readContent(path), section, key, value);
 
-    // QSaveFile writes a temporary file beside the old one and renames it over it on commit.
-    // It refuses a read-only file, as a write in place would fail.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("create"), path, file.errorString());
-    if (file.write(content) != content.size())
-        fail(QStringLiteral("write"), path, file.errorString());
-    if (!file.commit())
-        fail(QStringLiteral("replace"), path, file.errorString());
+    // Written beside the old file and renamed over it, so a full disk keeps the old password.
+    // A read-only file is refused, as a write in place would fail.
+    QString error;
+    if (!writeWholeFile(path, content, &error))
+        fail(QStringLiteral("replace"), path, error);
 }
 
 } // namespace IniFile

@@ -1,10 +1,10 @@
 #include "card/Attachments.h"
 
 #include "archive/StoredText.h"
+#include "files/SafeFile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace Attachments {
 
@@ -37,25 +37,19 @@ Copy copyFile(const QString& source, const QString& target)
     QFile input(source);
     if (!input.open(QIODevice::ReadOnly))
         return Copy::Failed;
-    QSaveFile output(target);
-    if (!output.open(QIODevice::WriteOnly))
+    SafeFile output(target);
+    if (!output.open())
         return Copy::Failed;
     constexpr qint64 ChunkSize = 1 << 20;
     while (!input.atEnd()) {
         const QByteArray chunk = input.read(ChunkSize);
-        if (chunk.isEmpty() && input.error() != QFileDevice::NoError) {
-            output.cancelWriting();
+        if (chunk.isEmpty() && input.error() != QFileDevice::NoError)
+            return Copy::Failed; // SafeFile drops the temporary file
+        if (!output.write(chunk))
             return Copy::Failed;
-        }
-        if (output.write(chunk) != chunk.size()) {
-            output.cancelWriting();
-            return Copy::Failed;
-        }
     }
-    if (input.error() != QFileDevice::NoError) {
-        output.cancelWriting();
+    if (input.error() != QFileDevice::NoError)
         return Copy::Failed;
-    }
     return output.commit() ? Copy::Copied : Copy::Failed;
 }
 

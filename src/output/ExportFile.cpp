@@ -2,8 +2,7 @@
 
 #include "archive/StoredText.h"
 #include "archive/Windows1252.h"
-
-#include <QSaveFile>
+#include "files/SafeFile.h"
 
 #include <algorithm>
 
@@ -128,20 +127,20 @@ bool write(const QString& programFolder, const std::vector<ExportTableModel::Row
 {
     // Written in slices, so a large archive never needs the whole file in memory.
     constexpr qsizetype Slice = 1 << 20;
-    QSaveFile file(path(programFolder));
-    if (!file.open(QIODevice::WriteOnly))
+    SafeFile file(path(programFolder));
+    if (!file.open())
         return false;
     QByteArray out = head();
     for (const ExportTableModel::Row& row : rows) {
         appendRow(out, row);
         if (out.size() >= Slice) {
-            if (file.write(out) != out.size())
-                return false; // QSaveFile drops the temporary file
+            if (!file.write(out))
+                return false; // SafeFile drops the temporary file
             out.resize(0);    // keeps the capacity for the next slice
         }
     }
     out += Tail;
-    return file.write(out) == out.size() && file.commit();
+    return file.write(out) && file.commit();
 }
 
 QString failureMessage()

@@ -1,10 +1,11 @@
 #include "photo/PhotoFile.h"
 
+#include "files/SafeFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 namespace PhotoFile {
 QString pathFor(const QString& programFolder, const QString& position)
@@ -81,12 +82,12 @@ bool save(const QImage& picture, const QString& path)
     if (!QDir().mkpath(info.absolutePath()))
         return false;
     // Written beside and renamed over the old photo, so a failed write leaves it intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    SafeFile file(path);
+    if (!file.open())
         return false;
-    QImageWriter writer(&file, info.suffix().toLower().toLatin1());
+    QImageWriter writer(file.device(), info.suffix().toLower().toLatin1());
     if (!writer.write(picture)) {
-        file.cancelWriting();
+        file.cancel();
         return false;
     }
     return file.commit();
