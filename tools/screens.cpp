@@ -77,9 +77,10 @@ void click(QWidget* window, const char* name)
 }
 
 // A window opened from the card, shown without its modal loop.
-template <typename Window> void saveFromCard(QWidget* card, const QString& folder, const QString& name)
+template <typename Window> void saveFromCard(TfrmAutoparco* card, const QString& folder, const QString& name)
 {
     Window window(card);
+    window.setCard(card);
     window.show();
     save(&window, folder, name);
 }
@@ -99,7 +100,7 @@ QStringList demoLines()
 
 // The cost window of vehicle 1 with a few entries: the list panel and its printout, then
 // the entry panel holding the second entry.
-void saveCostPanels(FakePlatform& platform, QWidget* card, const QString& folder)
+void saveCostPanels(FakePlatform& platform, TfrmAutoparco* card, const QString& folder)
 {
     {
         CostFile costs(platform.programFolder(), 1);
@@ -114,6 +115,7 @@ void saveCostPanels(FakePlatform& platform, QWidget* card, const QString& folder
         costs.close();
     }
     TfrmAllegaExcel costWindow(card);
+    costWindow.setCard(card);
     costWindow.show();
     save(&costWindow, folder, QStringLiteral("costs"));
     platform.queuePrintFile(folder + QStringLiteral("/costs-summary.pdf"));
@@ -184,6 +186,7 @@ int main(int argc, char* argv[])
     save(windows.frmAutoparco(), folder, QStringLiteral("card-focus"));
 
     TfrmCalendario picker(windows.frmAutoparco());
+    picker.setCard(windows.frmAutoparco());
     picker.setTag(QStringLiteral("autoparco_scadbollo"));
     picker.show();
     save(&picker, folder, QStringLiteral("calendar"));
@@ -191,7 +194,7 @@ int main(int argc, char* argv[])
 
     TfrmAllegaCartella attachments(windows.frmAutoparco());
     attachments.setTag(QStringLiteral("autoparco"));
-    attachments.fillFrom(*windows.frmAutoparco());
+    attachments.setCard(*windows.frmAutoparco());
     attachments.show();
     save(&attachments, folder, QStringLiteral("attachments"));
     attachments.hide();
@@ -204,6 +207,7 @@ int main(int argc, char* argv[])
     slideshow.hide();
 
     TfrmTrovaAutomezzi search(windows.frmAutoparco());
+    search.setCard(windows.frmAutoparco());
     search.setTag(QStringLiteral("autoparco"));
     search.show();
     QApplication::processEvents(); // the window takes the focus before it moves on

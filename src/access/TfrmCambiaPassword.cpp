@@ -46,13 +46,10 @@ TfrmCambiaPassword::TfrmCambiaPassword(QWidget* parent) : QWidget(parent)
         {"cmdEsci", {8, 350, 146, 32}, "Chiudi", &TfrmCambiaPassword::cmdEsciClick},
         {"cmdOK", {232, 350, 146, 32}, "OK", &TfrmCambiaPassword::cmdOKClick},
     };
-    const QList<QPushButton*> made = Controls::pushButtons(this, panContainer, buttons, verdana);
-    cmdOK = made[1];
+    const Controls::Buttons made = Controls::pushButtons(this, panContainer, buttons, verdana);
+    cmdOK = made["cmdOK"];
     cmdOK->setEnabled(false);
-    setTabOrder(txtPasswordOld, txtPasswordNew);
-    setTabOrder(txtPasswordNew, txtConferma);
-    setTabOrder(txtConferma, made[0]);
-    setTabOrder(made[0], cmdOK);
+    Controls::tabChain(QList<QWidget*>{txtPasswordOld, txtPasswordNew, txtConferma} + made.inRowOrder());
 
     lblMemory = new QLabel(panContainer);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));

@@ -43,12 +43,10 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent)
         {"cmdEsci", {8, 338, 146, 32}, "Esci", &TfrmPassword::cmdEsciClick},
         {"btnCambiaPassword", {205, 338, 146, 32}, "Cambia password", &TfrmPassword::btnCambiaPasswordClick},
     };
-    const QList<QPushButton*> made = Controls::pushButtons(this, panContainer, buttons, verdana);
-    cmdOK = made[0];
+    const Controls::Buttons made = Controls::pushButtons(this, panContainer, buttons, verdana);
+    cmdOK = made["cmdOK"];
     cmdOK->setEnabled(false);
-    setTabOrder(txtPassword, made[0]);
-    setTabOrder(made[0], made[1]);
-    setTabOrder(made[1], made[2]);
+    Controls::tabChain(QList<QWidget*>{txtPassword} + made.inRowOrder());
 
     lblMemory = new QLabel(panContainer);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));

@@ -10,7 +10,7 @@ void TfrmAutoparco::cmdFileClick()
     // Any card, stored or not: the attachments reach the archive when the card is saved.
     openModal<TfrmAllegaCartella>(this, [this](TfrmAllegaCartella& attachments) {
         attachments.setTag(QStringLiteral("autoparco"));
-        attachments.fillFrom(*this);
+        attachments.setCard(*this);
     });
 }
 

@@ -43,5 +43,5 @@ void TfrmAutoparco::btnCostiClick()
             return;
         }
     }
-    openModal<TfrmAllegaExcel>(this, [](TfrmAllegaExcel&) {});
+    openModal<TfrmAllegaExcel>(this, [this](TfrmAllegaExcel& costs) { costs.setCard(this); });
 }

@@ -88,7 +88,10 @@ bool TfrmAutoparco::dateBoxKeyDown(QLineEdit* dateBox, const QString& tag, int k
     // The focus keys move on and a modifier alone waits for its key.
     if (key == Qt::Key_Tab || key == Qt::Key_Backtab || isModifierAlone(key))
         return false;
-    openModal<TfrmCalendario>(this, [&tag](TfrmCalendario& picker) { picker.setTag(tag); });
+    openModal<TfrmCalendario>(this, [this, &tag](TfrmCalendario& picker) {
+        picker.setTag(tag);
+        picker.setCard(this);
+    });
     return true;
 }
 

@@ -8,10 +8,10 @@
 
 void TfrmAutoparco::cmdStampaClick()
 {
-    openModal<TfrmStampaAutomezzo>(this, [](TfrmStampaAutomezzo&) {});
+    openModal<TfrmStampaAutomezzo>(this, [this](TfrmStampaAutomezzo& print) { print.setCard(this); });
 }
 
 void TfrmAutoparco::cmdAnteprimaClick()
 {
-    openModal<TfrmAnteprimaAutomezzo>(this, [](TfrmAnteprimaAutomezzo&) {});
+    openModal<TfrmAnteprimaAutomezzo>(this, [this](TfrmAnteprimaAutomezzo& preview) { preview.setCard(this); });
 }

@@ -1,4 +1,4 @@
-// The card's search: the search window writes a recalled vehicle straight into the card.
+// The card's search: the search window shows a recalled vehicle on the card.
 #include "card/TfrmAutoparco.h"
 
 #include "search/TfrmTrovaAutomezzi.h"
@@ -6,5 +6,8 @@
 
 void TfrmAutoparco::cmdTrovaClick()
 {
-    openModal<TfrmTrovaAutomezzi>(this, [](TfrmTrovaAutomezzi& search) { search.setTag(QStringLiteral("autoparco")); });
+    openModal<TfrmTrovaAutomezzi>(this, [this](TfrmTrovaAutomezzi& search) {
+        search.setTag(QStringLiteral("autoparco"));
+        search.setCard(this);
+    });
 }

@@ -2,7 +2,7 @@
 
 #include "archive/StoredText.h"
 #include "card/Attachments.h"
-#include "card/TfrmAutoparco.h"
+#include "companion/CardAccess.h"
 #include "platform/Platform.h"
 #include "widgets/ArtworkImage.h"
 #include "widgets/Controls.h"
@@ -60,7 +60,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent)
         {"btnApplica", {447, 456, 154, 32}, "Applica e chiudi", &TfrmAllegaCartella::btnApplicaClick},
         {"btnAnnulla", {312, 456, 126, 32}, "Annulla", &TfrmAllegaCartella::btnAnnullaClick},
     };
-    const QList<QPushButton*> closing = Controls::pushButtons(this, panContainer, buttons, verdana);
+    const Controls::Buttons closing = Controls::pushButtons(this, panContainer, buttons, verdana);
 
     // Tab order: each slot's name, Sfoglia, Apri and description, then Applica, Annulla.
     QList<QWidget*> order;
@@ -68,10 +68,7 @@ TfrmAllegaCartella::TfrmAllegaCartella(QWidget* parent) : QDialog(parent)
         const Slot& controls = m_slots[slot];
         order << controls.txtFile << controls.btnSfoglia << controls.btnApri << controls.txtDesc;
     }
-    for (QPushButton* button : closing)
-        order << button;
-    for (int i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    Controls::tabChain(order + closing.inRowOrder());
 
     lblMemory = new QLabel(panContainer);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -123,11 +120,12 @@ void TfrmAllegaCartella::setTag(const QString& tag)
     lblMemory->setText(tag);
 }
 
-void TfrmAllegaCartella::fillFrom(const TfrmAutoparco& card)
+void TfrmAllegaCartella::setCard(CardAccess& card)
 {
+    m_card = &card;
     for (int slot = 0; slot < SlotCount; ++slot) {
-        m_slots[slot].txtFile->setText(StoredText::trimmed(card.hiddenLabel(Slots[slot].file)->text()));
-        m_slots[slot].txtDesc->setText(StoredText::trimmed(card.hiddenLabel(Slots[slot].description)->text()));
+        m_slots[slot].txtFile->setText(StoredText::trimmed(card.hiddenLabelText(Slots[slot].file)));
+        m_slots[slot].txtDesc->setText(StoredText::trimmed(card.hiddenLabelText(Slots[slot].description)));
     }
 }
 
@@ -175,11 +173,10 @@ void TfrmAllegaCartella::txtFileChange(int slot)
 
 void TfrmAllegaCartella::btnApplicaClick()
 {
-    auto* card = qobject_cast<TfrmAutoparco*>(parentWidget());
-    if (card && StoredText::trimmed(lblMemory->text()) == QLatin1String("autoparco")) {
+    if (m_card && StoredText::trimmed(lblMemory->text()) == QLatin1String("autoparco")) {
         for (int slot = 0; slot < SlotCount; ++slot) {
-            card->hiddenLabel(Slots[slot].file)->setText(StoredText::trimmed(m_slots[slot].txtFile->text()));
-            card->hiddenLabel(Slots[slot].description)->setText(StoredText::trimmed(m_slots[slot].txtDesc->text()));
+            m_card->setHiddenLabelText(Slots[slot].file, StoredText::trimmed(m_slots[slot].txtFile->text()));
+            m_card->setHiddenLabelText(Slots[slot].description, StoredText::trimmed(m_slots[slot].txtDesc->text()));
         }
     }
     accept();

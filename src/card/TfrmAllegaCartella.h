@@ -6,6 +6,7 @@
 
 #include <array>
 
+class CardAccess;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,9 +23,9 @@ public:
     explicit TfrmAllegaCartella(QWidget* parent = nullptr);
 
     void setTag(const QString& tag);
-    // Fills the slots from the card's six hidden labels, trimmed, in the order
-    // File01, Desc01, File02, Desc02, File03, Desc03.
-    void fillFrom(const class TfrmAutoparco& card);
+    // The card whose six hidden labels "Applica e chiudi" writes. Fills the slots from
+    // them, trimmed, in the order File01, Desc01, File02, Desc02, File03, Desc03.
+    void setCard(CardAccess& card);
 
     // The record fields of a slot's file name and description.
     struct SlotFields {
@@ -51,4 +52,5 @@ private:
 
     std::array<Slot, SlotCount> m_slots{};
     QLabel* lblMemory = nullptr;
+    CardAccess* m_card = nullptr;
 };

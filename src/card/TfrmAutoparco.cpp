@@ -66,6 +66,30 @@ QImage TfrmAutoparco::photo() const
     return imgFoto->picture();
 }
 
+QString TfrmAutoparco::boxText(QString TSchedaVeicolo::*member) const
+{
+    const QLineEdit* edit = box(member);
+    return edit ? edit->text() : QString();
+}
+
+void TfrmAutoparco::setBoxText(QString TSchedaVeicolo::*member, const QString& text)
+{
+    if (QLineEdit* edit = box(member))
+        edit->setText(text);
+}
+
+QString TfrmAutoparco::hiddenLabelText(QString TSchedaVeicolo::*member) const
+{
+    const QLabel* hidden = hiddenLabel(member);
+    return hidden ? hidden->text() : QString();
+}
+
+void TfrmAutoparco::setHiddenLabelText(QString TSchedaVeicolo::*member, const QString& text)
+{
+    if (QLabel* hidden = hiddenLabel(member))
+        hidden->setText(text);
+}
+
 void TfrmAutoparco::clearAttachments()
 {
     for (QLabel* hidden : m_hiddenLabels) {

@@ -2,6 +2,7 @@
 
 #include "archive/TSchedaVeicolo.h"
 #include "card/NavigationRules.h"
+#include "companion/CardAccess.h"
 
 #include <QImage>
 #include <QWidget>
@@ -16,8 +17,8 @@ class QPushButton;
 
 // The vehicle card: one vehicle of the archive in 32 edit boxes, six hidden attachment
 // labels and the position label, with its photo. The current vehicle lives in these
-// controls and nowhere else; the companion windows read and write them directly.
-class TfrmAutoparco final : public QWidget {
+// controls and nowhere else; the companion windows read and write them through CardAccess.
+class TfrmAutoparco final : public QWidget, public CardAccess {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmAutoparco)
 public:
@@ -26,7 +27,7 @@ public:
     // Makes the card a new, empty card with the placeholder photo and the focus in txtTipo.
     void subPulisciScheda();
     // Shows a decoded record as position p, then that position's photo.
-    void subMostraScheda(const TSchedaVeicolo& record, int position);
+    void subMostraScheda(const TSchedaVeicolo& record, int position) override;
 
     // The record the card's controls hold, in stored order.
     TSchedaVeicolo recordOnCard() const;
@@ -34,9 +35,12 @@ public:
     // nullptr for the other kind.
     QLineEdit* box(QString TSchedaVeicolo::*member) const;
     QLabel* hiddenLabel(QString TSchedaVeicolo::*member) const;
-    // The trimmed text of lblPosizione: empty for a new card.
-    QString position() const;
-    QImage photo() const;
+    QString position() const override;
+    QImage photo() const override;
+    QString boxText(QString TSchedaVeicolo::*member) const override;
+    void setBoxText(QString TSchedaVeicolo::*member, const QString& text) override;
+    QString hiddenLabelText(QString TSchedaVeicolo::*member) const override;
+    void setHiddenLabelText(QString TSchedaVeicolo::*member, const QString& text) override;
 
 signals:
     // The card was closed; the launcher shows itself again.

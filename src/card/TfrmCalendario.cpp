@@ -1,7 +1,7 @@
 #include "card/TfrmCalendario.h"
 
 #include "card/DateBoxes.h"
-#include "card/TfrmAutoparco.h"
+#include "companion/CardAccess.h"
 #include "platform/Platform.h"
 #include "platform/ProcessFormats.h"
 #include "widgets/Colours.h"
@@ -45,9 +45,8 @@ TfrmCalendario::TfrmCalendario(QWidget* parent) : QDialog(parent)
         {"btnImportaData", {122, 224, 96, 28}, "Importa", &TfrmCalendario::btnImportaDataClick},
         {"btnAnnulla", {12, 224, 96, 28}, "Annulla", &TfrmCalendario::btnAnnullaClick},
     };
-    const QList<QPushButton*> made = Controls::pushButtons(this, panContainer, buttons, verdana);
-    setTabOrder(calAppuntamenti, made[0]);
-    setTabOrder(made[0], made[1]);
+    const Controls::Buttons made = Controls::pushButtons(this, panContainer, buttons, verdana);
+    Controls::tabChain(QList<QWidget*>{calAppuntamenti} + made.inRowOrder());
 
     lblMemory = new QLabel(this);
     lblMemory->setObjectName(QStringLiteral("lblMemory"));
@@ -59,13 +58,18 @@ void TfrmCalendario::setTag(const QString& tag)
     lblMemory->setText(tag);
 }
 
+void TfrmCalendario::setCard(CardAccess* card)
+{
+    m_card = card;
+}
+
 void TfrmCalendario::btnImportaDataClick()
 {
     for (const DateBox& date : DateBoxes) {
         if (lblMemory->text() != QLatin1String(date.tag))
             continue;
-        if (auto* card = qobject_cast<TfrmAutoparco*>(parentWidget()))
-            card->box(date.member)->setText(ProcessFormats::formatDate(calAppuntamenti->selectedDate()));
+        if (m_card)
+            m_card->setBoxText(date.member, ProcessFormats::formatDate(calAppuntamenti->selectedDate()));
         accept();
         return;
     }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+class CardAccess;
+
 class QCalendarWidget;
 class QLabel;
 
@@ -14,6 +16,8 @@ public:
     explicit TfrmCalendario(QWidget* parent = nullptr);
 
     void setTag(const QString& tag);
+    // The card whose date box "Importa" writes; none for the start-up instance.
+    void setCard(CardAccess* card);
 
 private:
     void btnImportaDataClick();
@@ -21,4 +25,5 @@ private:
 
     QCalendarWidget* calAppuntamenti = nullptr;
     QLabel* lblMemory = nullptr;
+    CardAccess* m_card = nullptr;
 };

@@ -3,7 +3,7 @@
 #include "archive/FieldIndex.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
-#include "card/TfrmAutoparco.h"
+#include "companion/CardAccess.h"
 #include "costs/Amount.h"
 #include "costs/CostFile.h"
 #include "costs/CostList.h"
@@ -218,19 +218,16 @@ QLineEdit* TfrmAllegaExcel::box(QString TCostoVeicolo::*member) const
     return m_boxes[fieldIndex(member)];
 }
 
-const TfrmAutoparco* TfrmAllegaExcel::card() const
+void TfrmAllegaExcel::setCard(const CardAccess* card)
 {
-    return qobject_cast<const TfrmAutoparco*>(parentWidget());
+    m_card = card;
 }
 
 QString TfrmAllegaExcel::vehicleTitle() const
 {
-    const TfrmAutoparco* owner = card();
-    if (!owner)
+    if (!m_card)
         return {};
-    const auto text = [owner](QString TSchedaVeicolo::*member) {
-        return StoredText::trimmed(owner->box(member)->text());
-    };
+    const auto text = [this](QString TSchedaVeicolo::*member) { return StoredText::trimmed(m_card->boxText(member)); };
     return text(&TSchedaVeicolo::Marca) + QLatin1Char(' ') + text(&TSchedaVeicolo::Modello) +
            QStringLiteral(" targata ") + text(&TSchedaVeicolo::Targa);
 }
@@ -242,8 +239,7 @@ QString TfrmAllegaExcel::programFolder() const
 
 int TfrmAllegaExcel::vehiclePosition() const
 {
-    const TfrmAutoparco* owner = card();
-    return owner ? owner->position().toInt() : 0;
+    return m_card ? m_card->position().toInt() : 0;
 }
 
 TCostoVeicolo TfrmAllegaExcel::entryOnPanel() const

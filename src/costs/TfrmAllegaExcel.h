@@ -10,7 +10,7 @@ class FindInList;
 class LineList;
 class QLabel;
 class QLineEdit;
-class TfrmAutoparco;
+class CardAccess;
 
 // The cost window of the vehicle the card shows. The list panel lists the vehicle's cost
 // entries with their total and finds and prints them; the entry panel, in the same
@@ -22,6 +22,9 @@ class TfrmAllegaExcel final : public QDialog {
 public:
     explicit TfrmAllegaExcel(QWidget* parent = nullptr);
 
+    // The card of the vehicle whose costs the window shows; none for the start-up instance.
+    void setCard(const CardAccess* card);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -30,8 +33,6 @@ protected:
 private:
     void buildListPanel(QWidget* panContainer);
     void buildEntryPanel(QWidget* panCosti);
-    // The card this window was opened from; nullptr for the start-up instance.
-    const TfrmAutoparco* card() const;
     // "Marca Modello targata Targa", each trimmed from the card.
     QString vehicleTitle() const;
     QString programFolder() const;
@@ -68,4 +69,5 @@ private:
     QLineEdit* txtImporto = nullptr;
     QLabel* lblPosizione = nullptr;
     QLabel* lblFile = nullptr;
+    const CardAccess* m_card = nullptr;
 };

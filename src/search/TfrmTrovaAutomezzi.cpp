@@ -2,7 +2,7 @@
 
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
-#include "card/TfrmAutoparco.h"
+#include "companion/CardAccess.h"
 #include "output/StampaRiepilogo.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
@@ -100,10 +100,9 @@ void TfrmTrovaAutomezzi::buildCriteriaPanel(QWidget* panel)
         {"btnCerca", {760, 520, 120, 36}, "Cerca", &TfrmTrovaAutomezzi::btnCercaClick},
         {"btnAnnulla", {630, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnAnnullaClick},
     };
-    const QList<QPushButton*> made = Controls::pushButtons(this, panel, buttons, buttonFont);
-    connect(made[0], &QPushButton::pressed, this, &TfrmTrovaAutomezzi::btnCercaMouseDown);
-    setTabOrder(ring.last(), made[0]);
-    setTabOrder(made[0], made[1]);
+    const Controls::Buttons made = Controls::pushButtons(this, panel, buttons, buttonFont);
+    connect(made["btnCerca"], &QPushButton::pressed, this, &TfrmTrovaAutomezzi::btnCercaMouseDown);
+    Controls::tabChain(QList<QWidget*>{ring.last()} + made.inRowOrder());
 
     lblConta = Controls::label(panel, "lblConta", {20, 520}, QStringLiteral("0"), buttonFont);
     lblConta->hide();
@@ -143,11 +142,8 @@ void TfrmTrovaAutomezzi::buildResultPanel(QWidget* panel)
         {"btnStampa", {630, 520, 120, 36}, "Stampa", &TfrmTrovaAutomezzi::btnStampaClick},
         {"btnChiudi", {760, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnChiudiClick},
     };
-    const QList<QPushButton*> made = Controls::pushButtons(this, panel, buttons, buttonFont);
-    setTabOrder(txtTrova, btnTrova);
-    setTabOrder(btnTrova, lstRecords);
-    setTabOrder(lstRecords, made[0]);
-    setTabOrder(made[0], made[1]);
+    const Controls::Buttons made = Controls::pushButtons(this, panel, buttons, buttonFont);
+    Controls::tabChain(QList<QWidget*>{txtTrova, btnTrova, lstRecords} + made.inRowOrder());
 }
 
 void TfrmTrovaAutomezzi::setTag(const QString& tag)
@@ -241,6 +237,11 @@ void TfrmTrovaAutomezzi::btnAnnullaClick()
     reject();
 }
 
+void TfrmTrovaAutomezzi::setCard(CardAccess* card)
+{
+    m_card = card;
+}
+
 void TfrmTrovaAutomezzi::btnChiudiClick()
 {
     reject();
@@ -256,12 +257,11 @@ void TfrmTrovaAutomezzi::lstRecordsDblClick()
     // Any failure closes the window without a message.
     try {
         const int row = lstRecords->selectedRow();
-        auto* card = qobject_cast<TfrmAutoparco*>(parentWidget());
-        if (row >= 0 && card && StoredText::trimmed(lblMemory->text()) == QLatin1String("autoparco")) {
+        if (row >= 0 && m_card && StoredText::trimmed(lblMemory->text()) == QLatin1String("autoparco")) {
             const VehicleSearch::Recalled recalled =
                 VehicleSearch::recall(Platform::instance().programFolder(), lstRecords->line(row));
             if (recalled.position > 0)
-                card->subMostraScheda(recalled.vehicle, recalled.position);
+                m_card->subMostraScheda(recalled.vehicle, recalled.position);
         }
     } catch (...) {
     }

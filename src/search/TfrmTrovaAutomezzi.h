@@ -7,6 +7,7 @@
 
 #include <array>
 
+class CardAccess;
 class FindInList;
 class LineList;
 class QLabel;
@@ -45,6 +46,8 @@ public:
     explicit TfrmTrovaAutomezzi(QWidget* parent = nullptr);
 
     void setTag(const QString& tag);
+    // The card a double click recalls a vehicle into; none for the start-up instance.
+    void setCard(CardAccess* card);
 
     // The criteria as typed, in the order of the rows.
     VehicleSearch::Criteria criteria() const;
@@ -79,4 +82,5 @@ private:
     QLabel* lblTrovate = nullptr;
     FindInList* m_find = nullptr;
     bool m_centred = false;
+    CardAccess* m_card = nullptr;
 };

@@ -88,4 +88,25 @@ ArtworkImage* picture(QWidget* parent, const char* name, const QRect& place, boo
     return result;
 }
 
+QPushButton* Buttons::operator[](const char* name) const
+{
+    for (QPushButton* button : m_inRowOrder) {
+        if (button->objectName() == QLatin1String(name))
+            return button;
+    }
+    Q_ASSERT_X(false, "Controls::Buttons", name);
+    return nullptr;
+}
+
+QList<QWidget*> Buttons::inRowOrder() const
+{
+    return {m_inRowOrder.cbegin(), m_inRowOrder.cend()};
+}
+
+void tabChain(const QList<QWidget*>& inOrder)
+{
+    for (qsizetype i = 1; i < inOrder.size(); ++i)
+        QWidget::setTabOrder(inOrder[i - 1], inOrder[i]);
+}
+
 } // namespace Controls

@@ -79,12 +79,23 @@ template <typename Window> struct PushButton {
 QPushButton* pushButton(QWidget* parent, const char* name, const QRect& place, const QString& caption,
                         const QFont& font);
 
-// Makes the buttons in row order, with the hand cursor, and returns them in that order.
+// The push buttons a table made: each by its name, and all in row order.
+class Buttons final {
+public:
+    void append(QPushButton* button) { m_inRowOrder.append(button); }
+    // The button of that name; the table must have made it.
+    QPushButton* operator[](const char* name) const;
+    QList<QWidget*> inRowOrder() const;
+
+private:
+    QList<QPushButton*> m_inRowOrder;
+};
+
+// Makes the buttons in row order, with the hand cursor.
 template <typename Window, std::size_t Count>
-QList<QPushButton*> pushButtons(Window* window, QWidget* parent, const PushButton<Window> (&rows)[Count],
-                                const QFont& font)
+Buttons pushButtons(Window* window, QWidget* parent, const PushButton<Window> (&rows)[Count], const QFont& font)
 {
-    QList<QPushButton*> made;
+    Buttons made;
     for (const PushButton<Window>& row : rows) {
         QPushButton* button = pushButton(parent, row.name, row.place, QString::fromUtf8(row.caption), font);
         QObject::connect(button, &QPushButton::clicked, window, row.handler);
@@ -92,4 +103,7 @@ QList<QPushButton*> pushButtons(Window* window, QWidget* parent, const PushButto
     }
     return made;
 }
+
+// Tab moves through the widgets in list order.
+void tabChain(const QList<QWidget*>& inOrder);
 } // namespace Controls

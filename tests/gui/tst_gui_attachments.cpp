@@ -30,7 +30,7 @@ struct Window {
     explicit Window(CardFixture& f) : attachments(&f.card)
     {
         attachments.setTag(QStringLiteral("autoparco"));
-        attachments.fillFrom(f.card);
+        attachments.setCard(f.card);
         attachments.show();
     }
     QLineEdit* box(const char* name) const { return Gui::editBox(&attachments, name); }

@@ -65,6 +65,7 @@ QList<TCostoVeicolo> readCosts(const CardFixture& f, int position)
 struct CostWindow {
     explicit CostWindow(CardFixture& f) : window(&f.card)
     {
+        window.setCard(&f.card);
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))

@@ -254,6 +254,7 @@ void tst_GuiFields::pickerWithUnknownTagStaysOpen()
     CardFixture f;
     f.box("txtScadBollo")->setText(QStringLiteral("01/01/2020"));
     TfrmCalendario picker(&f.card);
+    picker.setCard(&f.card);
     picker.setTag(QStringLiteral("autoparco_scadbollo "));
     picker.show();
     QTest::mouseClick(picker.findChild<QPushButton*>(QStringLiteral("btnImportaData")), Qt::LeftButton);

@@ -28,6 +28,7 @@ struct SearchWindow {
     explicit SearchWindow(CardFixture& f) : window(&f.card)
     {
         window.setTag(QStringLiteral("autoparco"));
+        window.setCard(&f.card);
         window.show();
     }
     QLineEdit* criterion(const char* name) const { return Gui::editBox(&window, name); }
