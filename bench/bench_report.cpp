@@ -4,7 +4,7 @@
 
 #include "BenchFigures.h"
 
-#include "output/ReportTemplates.h"
+#include "printing/ReportTemplates.h"
 #include "report/PreparedReport.h"
 #include "report/ReportPainter.h"
 

@@ -1,9 +1,10 @@
 #include "app/TfrmAvvio.h"
 
-#include "app/HelpTopics.h"
-#include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "help/HelpTopics.h"
+#include "help/Maker.h"
+#include "help/TfrmGuida.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
@@ -59,7 +60,7 @@ void TfrmAvvio::imgScadenzeClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    Platform::instance().openWithShell(makerWebAddress());
+    Platform::instance().openWithShell(Maker::webAddress());
 }
 
 void TfrmAvvio::imgInfoClick()

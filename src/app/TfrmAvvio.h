@@ -10,11 +10,6 @@ class TfrmAvvio final : public QWidget {
 public:
     explicit TfrmAvvio(QWidget* parent = nullptr);
 
-    // The maker's web site, opened by imgSito.
-    static QString makerWebAddress() { return QStringLiteral("http://www.corvanta.it"); }
-    // The maker's e-mail address, shown and written to by the information window.
-    static QString makerEmailAddress() { return QStringLiteral("info@corvanta.it"); }
-
 signals:
     // imgAutoparco or btnAutoparco was clicked.
     void autoparcoRequested();

@@ -1,6 +1,6 @@
 #include "app/TfrmInfo.h"
 
-#include "app/TfrmAvvio.h"
+#include "help/Maker.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
@@ -42,7 +42,7 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
         {"imgEmail", QRect(QPoint(15, 531) - PanelOrigin, QSize(23, 16)), nullptr, &TfrmInfo::lnkWebClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
-    lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, TfrmAvvio::makerEmailAddress());
+    lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, Maker::emailAddress());
     lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgEmail")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmInfo::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmInfo::lnkWebMouseDown);
@@ -52,7 +52,7 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
 QString TfrmInfo::mailLink()
 {
     // Blanks stay as they are: the shell hands the address to the e-mail program whole.
-    return QLatin1Char('"') + QStringLiteral("mailto:") + TfrmAvvio::makerEmailAddress() +
+    return QLatin1Char('"') + QStringLiteral("mailto:") + Maker::emailAddress() +
            QStringLiteral("?subject=Software Corvanta&body=Salve, desidererei avere le seguenti informazioni sul "
                           "software in oggetto:") +
            QLatin1Char('"');

@@ -1,6 +1,6 @@
 #include "app/TfrmSplash.h"
 
-#include "app/TfrmAvvio.h"
+#include "help/Maker.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
@@ -30,7 +30,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
     };
     Controls::pictureButtons(this, panContainer, buttons);
 
-    lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, TfrmAvvio::makerWebAddress());
+    lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, Maker::webAddress());
     lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgWeb")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmSplash::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmSplash::lnkWebMouseDown);
@@ -52,7 +52,7 @@ void TfrmSplash::btnChiudiClick()
 void TfrmSplash::lnkWebClick()
 {
     lnkWeb->setColour(TextLink::Normal);
-    Platform::instance().openWithShell(TfrmAvvio::makerWebAddress());
+    Platform::instance().openWithShell(Maker::webAddress());
 }
 
 void TfrmSplash::lnkWebMouseDown()

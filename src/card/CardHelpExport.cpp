@@ -1,7 +1,7 @@
 // The card's help and export buttons: each opens a fresh modal window over the card.
-#include "app/HelpTopics.h"
-#include "app/TfrmGuida.h"
 #include "card/TfrmAutoparco.h"
+#include "help/HelpTopics.h"
+#include "help/TfrmGuida.h"
 #include "output/TfrmExpAutoparco.h"
 #include "widgets/ModalWindow.h"
 

@@ -1,8 +1,8 @@
 #include "deadlines/DeadlineListWindow.h"
 
 #include "deadlines/DeadlineScan.h"
-#include "output/StampaRiepilogo.h"
 #include "platform/Platform.h"
+#include "printing/StampaRiepilogo.h"
 #include "widgets/ArtworkImage.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"

@@ -1,8 +1,8 @@
 #include "deadlines/TfrmMenuScadenze.h"
 
-#include "app/HelpTopics.h"
-#include "app/TfrmGuida.h"
 #include "deadlines/DeadlineListWindow.h"
+#include "help/HelpTopics.h"
+#include "help/TfrmGuida.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/ModalWindow.h"

@@ -2,9 +2,9 @@
 
 #include "archive/StoredText.h"
 #include "companion/CardAccess.h"
-#include "output/PrintJob.h"
-#include "output/ReportTemplates.h"
 #include "platform/Platform.h"
+#include "printing/PrintJob.h"
+#include "printing/ReportTemplates.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/PhotoView.h"

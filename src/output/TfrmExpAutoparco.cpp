@@ -1,7 +1,7 @@
 #include "output/TfrmExpAutoparco.h"
 
-#include "app/HelpTopics.h"
-#include "app/TfrmGuida.h"
+#include "help/HelpTopics.h"
+#include "help/TfrmGuida.h"
 #include "output/ExportFile.h"
 #include "output/ExportTableModel.h"
 #include "platform/Platform.h"

@@ -1,5 +1,5 @@
 // The help topics: which paragraphs each button shows, in which order, word for word.
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 
 #include <QTest>
 

@@ -1,7 +1,7 @@
 // The report engine's layout, read as data: which objects land on which page and where,
 // the split of the master data, the title and the date bar, [DATE], and the errors of
 // finding an object; then the program's two templates laid out.
-#include "output/ReportTemplates.h"
+#include "printing/ReportTemplates.h"
 #include "report/PreparedReport.h"
 #include "report/ReportErrors.h"
 

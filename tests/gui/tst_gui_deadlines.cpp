@@ -5,12 +5,12 @@
 #include "WindowTest.h"
 
 #include "app/AppWindows.h"
-#include "app/HelpTopics.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
 #include "archive/VehicleArchive.h"
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
+#include "help/HelpTopics.h"
+#include "help/TfrmGuida.h"
 #include "widgets/ArtworkImage.h"
 #include "widgets/LineList.h"
 

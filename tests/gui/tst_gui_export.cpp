@@ -2,7 +2,7 @@
 // writes, what a failure shows, and its information line.
 #include "CardFixture.h"
 
-#include "app/TfrmGuida.h"
+#include "help/TfrmGuida.h"
 #include "output/ExportFile.h"
 #include "output/TfrmExpAutoparco.h"
 #include "widgets/ArtworkImage.h"

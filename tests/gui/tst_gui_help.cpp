@@ -3,11 +3,12 @@
 #include "CardFixture.h"
 
 #include "app/AppWindows.h"
-#include "app/HelpTopics.h"
 #include "app/TfrmAvvio.h"
-#include "app/TfrmGuida.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "help/HelpTopics.h"
+#include "help/Maker.h"
+#include "help/TfrmGuida.h"
 #include "output/TfrmExpAutoparco.h"
 #include "widgets/TextLink.h"
 
@@ -174,12 +175,12 @@ void tst_GuiHelp::links()
         expected = QLatin1Char('"') + platform.folder() + QStringLiteral("Guida.pdf\"");
     } else if (window == QLatin1String("frmInfo")) {
         shown = std::make_unique<TfrmInfo>();
-        expected = QStringLiteral("\"mailto:") + TfrmAvvio::makerEmailAddress() +
+        expected = QStringLiteral("\"mailto:") + Maker::emailAddress() +
                    QStringLiteral("?subject=Software Corvanta&body=Salve, desidererei avere le seguenti "
                                   "informazioni sul software in oggetto:\"");
     } else {
         shown = std::make_unique<TfrmSplash>();
-        expected = TfrmAvvio::makerWebAddress();
+        expected = Maker::webAddress();
     }
     shown->show();
     QVERIFY(QTest::qWaitForWindowExposed(shown.get()));

@@ -6,6 +6,7 @@
 #include "app/TfrmAvvio.h"
 #include "archive/VehicleArchive.h"
 #include "card/TfrmAutoparco.h"
+#include "help/Maker.h"
 #include "widgets/ArtworkImage.h"
 
 #include <QApplication>
@@ -189,7 +190,7 @@ void tst_GuiLauncher::opensMakerSite()
 
     Gui::click(windows.frmAvvio(), "imgSito");
 
-    QCOMPARE(platform.shellOpened, QStringList{TfrmAvvio::makerWebAddress()});
+    QCOMPARE(platform.shellOpened, QStringList{Maker::webAddress()});
     QVERIFY(windows.frmAvvio()->isVisible());
     QCOMPARE(platform.messages.size(), 0);
 }

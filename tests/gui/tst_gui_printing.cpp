@@ -2,12 +2,12 @@
 // preview windows, with the PDF they produce read back by pdftotext and pdfinfo.
 #include "CardFixture.h"
 
-#include "output/PrintJob.h"
-#include "output/ReportTemplates.h"
-#include "output/StampaRiepilogo.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmStampaAutomezzo.h"
 #include "platform/QtPlatform.h"
+#include "printing/PrintJob.h"
+#include "printing/ReportTemplates.h"
+#include "printing/StampaRiepilogo.h"
 #include "widgets/PhotoView.h"
 
 #include <QFileInfo>

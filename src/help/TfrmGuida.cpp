@@ -1,6 +1,6 @@
-#include "app/TfrmGuida.h"
+#include "help/TfrmGuida.h"
 
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"

@@ -1,5 +1,5 @@
 // The vehicle card form "Scheda Veicolo": one A4 page, every object on the page itself.
-#include "output/ReportTemplates.h"
+#include "printing/ReportTemplates.h"
 
 #include "archive/FieldIndex.h"
 

@@ -1,8 +1,8 @@
-#include "output/StampaRiepilogo.h"
+#include "printing/StampaRiepilogo.h"
 
-#include "output/PrintJob.h"
-#include "output/ReportTemplates.h"
 #include "platform/Platform.h"
+#include "printing/PrintJob.h"
+#include "printing/ReportTemplates.h"
 #include "report/ReportErrors.h"
 
 #include <new>

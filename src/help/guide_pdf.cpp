@@ -1,6 +1,6 @@
 // Writes the user guide Guida.pdf from the help topics, so the guide and the help
 // windows always say the same. Run by the build: corvanta_guide_pdf <output file>
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 
 #include <QGuiApplication>
 #include <QPageSize>

@@ -1,4 +1,4 @@
-#include "output/PrintJob.h"
+#include "printing/PrintJob.h"
 
 #include "report/ReportPainter.h"
 

@@ -1,5 +1,5 @@
 // The summary report "Riepilogo dati" that every list window prints.
-#include "output/ReportTemplates.h"
+#include "printing/ReportTemplates.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/HelpTopics.h"
+#include "help/HelpTopics.h"
 
 #include <QStringList>
 
