@@ -1,10 +1,10 @@
 // The card's cost button: the cost window of the vehicle shown, once it is stored in the
 // archive and has its make, model and plate.
-#include "archive/StoredText.h"
 #include "card/TfrmAutoparco.h"
 #include "costs/TfrmAllegaExcel.h"
 #include "platform/Platform.h"
 #include "widgets/ModalWindow.h"
+#include "widgets/RequiredBoxes.h"
 
 #include <QLineEdit>
 
@@ -35,13 +35,10 @@ void TfrmAutoparco::btnCostiClick()
         return;
     }
     // The boxes as they stand, saved or not.
-    for (const RequiredForCosts& field : Required) {
-        QLineEdit* edit = box(field.member);
-        if (StoredText::trimmed(edit->text()).isEmpty()) {
-            Messages::warning(this, QString::fromUtf8(field.missing));
-            edit->setFocus();
-            return;
-        }
-    }
+    QList<RequiredBox> boxes;
+    for (const RequiredForCosts& field : Required)
+        boxes.append({box(field.member), field.missing});
+    if (!requiredBoxesFilled(this, boxes))
+        return;
     openModal<TfrmAllegaExcel>(this, [this](TfrmAllegaExcel& costs) { costs.setCard(this); });
 }

@@ -1,9 +1,9 @@
 // Save, New and Duplicate.
 #include "card/TfrmAutoparco.h"
 
-#include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
 #include "platform/Platform.h"
+#include "widgets/RequiredBoxes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -26,15 +26,10 @@ const struct {
 
 bool TfrmAutoparco::requiredFieldsPresent()
 {
-    for (const auto& required : RequiredFields) {
-        QLineEdit* missing = box(required.member);
-        if (StoredText::trimmed(missing->text()).isEmpty()) {
-            Messages::warning(this, QString::fromUtf8(required.message));
-            missing->setFocus();
-            return false;
-        }
-    }
-    return true;
+    QList<RequiredBox> boxes;
+    for (const auto& required : RequiredFields)
+        boxes.append({box(required.member), required.message});
+    return requiredBoxesFilled(this, boxes);
 }
 
 void TfrmAutoparco::cmdSalvaClick()

@@ -18,10 +18,10 @@ const WindowFrame Frame =
 TfrmZoom::TfrmZoom(QWidget* parent) : QDialog(parent)
 {
     panContainer = buildFrame(this, Frame);
-    connect(new ClickWatcher(panContainer), &ClickWatcher::clicked, this, &TfrmZoom::panContainerClick);
+    connect(new ClickWatcher(panContainer), &ClickWatcher::clicked, this, &TfrmZoom::photoOrPanelClick);
     imgFoto = new PhotoView(panContainer);
     imgFoto->setObjectName(QStringLiteral("imgFoto"));
-    connect(imgFoto, &PhotoView::clicked, this, &TfrmZoom::imgFotoClick);
+    connect(imgFoto, &PhotoView::clicked, this, &TfrmZoom::photoOrPanelClick);
 }
 
 void TfrmZoom::setPicture(const QImage& picture)
@@ -35,12 +35,7 @@ void TfrmZoom::showEvent(QShowEvent* event)
     fitPhotoToScreen(this, panContainer, imgFoto);
 }
 
-void TfrmZoom::imgFotoClick()
-{
-    accept();
-}
-
-void TfrmZoom::panContainerClick()
+void TfrmZoom::photoOrPanelClick()
 {
     accept();
 }

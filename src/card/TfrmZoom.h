@@ -18,8 +18,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void imgFotoClick();
-    void panContainerClick();
+    // A click on the photo or beside it closes the zoom.
+    void photoOrPanelClick();
 
     QWidget* panContainer = nullptr;
     PhotoView* imgFoto = nullptr;

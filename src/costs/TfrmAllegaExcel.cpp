@@ -11,12 +11,14 @@
 #include "platform/ProcessFormats.h"
 #include "printing/StampaRiepilogo.h"
 #include "widgets/ArtworkImage.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/EnterRing.h"
 #include "widgets/FindInList.h"
 #include "widgets/FocusHighlight.h"
 #include "widgets/Fonts.h"
 #include "widgets/LineList.h"
+#include "widgets/RequiredBoxes.h"
 #include "widgets/WindowFrame.h"
 
 #include <QFocusEvent>
@@ -24,12 +26,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStackedWidget>
 
 namespace {
 
 using C = TCostoVeicolo;
-
-const QColor Crimson(0xDC, 0x14, 0x3C);
 
 const WindowFrame Frame = WindowFrame::fixed("frmAllegaExcel", " Gestione costi veicolo", {1000, 660})
                               .gradient(QColor(0x79, 0xA6, 0xCB), Qt::white)
@@ -37,7 +38,6 @@ const WindowFrame Frame = WindowFrame::fixed("frmAllegaExcel", " Gestione costi 
                               .withoutTitleBarButtons()
                               .withProcessFormats();
 
-constexpr QSize PanelSize(980, 640);
 const QRect TitleBand(0, 72, 980, 40);
 
 const Controls::Picture ListPictures[] = {
@@ -120,21 +120,35 @@ bool isEnter(int key)
 
 } // namespace
 
-TfrmAllegaExcel::TfrmAllegaExcel(QWidget* parent) : QDialog(parent)
-{
-    panContainer = buildFrame(this, Frame);
-    buildListPanel(panContainer);
+// The list panel panContainer: the vehicle's costs, their total, "Trova" and the buttons.
+class TfrmAllegaExcel::ListPanel final : public QWidget {
+public:
+    ListPanel(TfrmAllegaExcel& window, QWidget* stack);
 
-    // The entry panel lies in the list panel's place; one of the two shows at a time.
-    panCosti = Controls::panel(panContainer->parentWidget(), "panCosti", PanelSize);
-    panCosti->setGeometry(panContainer->geometry());
-    panContainer->installEventFilter(this);
-    buildEntryPanel(panCosti);
-    panCosti->hide();
-}
+    QLabel* lblTitolo = nullptr;
+    QLineEdit* txtTrova = nullptr;
+    LineList* lstRecords = nullptr;
+    FindInList* find = nullptr;
+    QLabel* lblTotale = nullptr;
+};
 
-void TfrmAllegaExcel::buildListPanel(QWidget* panel)
+// The entry panel panCosti: the five boxes of one cost entry and Salva.
+class TfrmAllegaExcel::EntryPanel final : public QWidget {
+public:
+    EntryPanel(TfrmAllegaExcel& window, QWidget* stack);
+
+    // The edit box of each cost field, by the field's position in the record.
+    std::array<QLineEdit*, TCostoVeicolo::FieldCount> boxes{};
+    QLineEdit* txtData = nullptr;
+    QLineEdit* txtImporto = nullptr;
+    QLabel* lblPosizione = nullptr;
+    QLabel* lblFile = nullptr;
+};
+
+TfrmAllegaExcel::ListPanel::ListPanel(TfrmAllegaExcel& window, QWidget* stack) : QWidget(stack)
 {
+    setObjectName(QStringLiteral("panContainer"));
+    QWidget* panel = this;
     Controls::shape(panel, "shpSfondo", {0, 0, 980, 64}, Qt::white, Qt::white);
     Controls::pictures(panel, ListPictures);
     lblTitolo = bandLabel(panel, "lblTitolo", TitleBand, QString(), verdana(18), Qt::AlignHCenter);
@@ -155,13 +169,13 @@ void TfrmAllegaExcel::buildListPanel(QWidget* panel)
     lstRecords->setGeometry(12, 188, 956, 320);
     lstRecords->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     lstRecords->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_find = new FindInList(txtTrova, btnTrova, lstRecords);
+    find = new FindInList(txtTrova, btnTrova, lstRecords);
 
     QLabel* lblRigo03 = Controls::label(
         panel, "lblRigo03", {12, 516},
         QStringLiteral("Per modificare una voce in elenco, selezionarla con un clic e premere il pulsante Modifica "
                        "costo."),
-        verdana(9), Crimson);
+        verdana(9), Colours::Crimson);
     lblRigo03->setFixedWidth(956);
 
     lblTotale =
@@ -173,11 +187,13 @@ void TfrmAllegaExcel::buildListPanel(QWidget* panel)
         {"btnModifica", {608, 594, 180, 34}, "Modifica costo", &TfrmAllegaExcel::btnModificaClick},
         {"btnStampa", {798, 594, 170, 34}, "Stampa riepilogo", &TfrmAllegaExcel::btnStampaClick},
     };
-    Controls::pushButtons(this, panel, buttons, verdana(10));
+    Controls::pushButtons(&window, panel, buttons, verdana(10));
 }
 
-void TfrmAllegaExcel::buildEntryPanel(QWidget* panel)
+TfrmAllegaExcel::EntryPanel::EntryPanel(TfrmAllegaExcel& window, QWidget* stack) : QWidget(stack)
 {
+    setObjectName(QStringLiteral("panCosti"));
+    QWidget* panel = this;
     Controls::shape(panel, "shpSfondoCosti", {0, 0, 980, 64}, Qt::white, Qt::white);
     Controls::pictures(panel, EntryPictures);
     bandLabel(panel, "titIstruzioni", TitleBand,
@@ -190,32 +206,44 @@ void TfrmAllegaExcel::buildEntryPanel(QWidget* panel)
                         QString::fromUtf8(row.caption), verdana(11, true));
         QLineEdit* edit = Controls::editBox(panel, row.name, row.place, fieldCapacity(row.member), verdana(12, true));
         FocusHighlight::colour(edit);
-        m_boxes[fieldIndex(row.member)] = edit;
+        boxes[fieldIndex(row.member)] = edit;
         ring.append(edit);
     }
-    txtData = box(&C::Data);
-    txtImporto = box(&C::Importo);
+    txtData = boxes[fieldIndex(&C::Data)];
+    txtImporto = boxes[fieldIndex(&C::Importo)];
     txtImporto->setText(QStringLiteral("0,00"));
     new EnterRing(ring);
     // Installed after the ring, so the amount's own keys come first.
-    txtImporto->installEventFilter(this);
+    txtImporto->installEventFilter(&window);
 
     ArtworkImage* impData = Controls::picture(panel, "impData", {648, 140, 30, 30}, true);
-    connect(impData, &ArtworkImage::clicked, this, &TfrmAllegaExcel::impDataClick);
+    connect(impData, &ArtworkImage::clicked, &window, &TfrmAllegaExcel::impDataClick);
 
     const Controls::PushButton<TfrmAllegaExcel> buttons[] = {
-        {"cmdClose", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::cmdCloseClick},
+        {"cmdClose", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::btnChiudiClick},
         {"btnSalva", {798, 594, 170, 34}, "Salva", &TfrmAllegaExcel::btnSalvaClick},
     };
-    Controls::pushButtons(this, panel, buttons, verdana(10));
+    Controls::pushButtons(&window, panel, buttons, verdana(10));
 
     lblPosizione = hiddenLabel(panel, "lblPosizione");
     lblFile = hiddenLabel(panel, "lblFile");
 }
 
+TfrmAllegaExcel::TfrmAllegaExcel(QWidget* parent) : QDialog(parent)
+{
+    // The entry panel takes the list panel's place; one of the two shows at a time.
+    m_panels = buildStackedFrame(this, Frame);
+    panContainer = new ListPanel(*this, m_panels);
+    panCosti = new EntryPanel(*this, m_panels);
+    m_panels->addWidget(panContainer);
+    m_panels->addWidget(panCosti);
+}
+
+TfrmAllegaExcel::~TfrmAllegaExcel() = default;
+
 QLineEdit* TfrmAllegaExcel::box(QString TCostoVeicolo::*member) const
 {
-    return m_boxes[fieldIndex(member)];
+    return panCosti->boxes[fieldIndex(member)];
 }
 
 void TfrmAllegaExcel::setCard(const CardAccess* card)
@@ -259,39 +287,37 @@ void TfrmAllegaExcel::showEvent(QShowEvent* event)
 
 void TfrmAllegaExcel::FormShow()
 {
-    m_find->forget();
-    txtTrova->clear();
-    lblTotale->setText(QStringLiteral("0,00"));
-    lblTitolo->setText(vehicleTitle());
+    panContainer->find->forget();
+    panContainer->txtTrova->clear();
+    panContainer->lblTotale->setText(QStringLiteral("0,00"));
+    panContainer->lblTitolo->setText(vehicleTitle());
     // The start-up instance belongs to no card: it has no vehicle and reads no file.
     const int position = vehiclePosition();
     if (position <= 0)
         return;
-    lblFile->setText(programFolder() + CostFile::fileName(position));
+    panCosti->lblFile->setText(programFolder() + CostFile::fileName(position));
 
     const CostList list = loadCostList(programFolder(), position);
-    lstRecords->setLines(list.lines);
+    panContainer->lstRecords->setLines(list.lines);
     // A file that fails part way shows what was read and no total; an amount that is no
     // number is listed and left out of the total of the others.
     if (list.complete)
-        lblTotale->setText(list.totalText());
-    txtTrova->setFocus();
+        panContainer->lblTotale->setText(list.totalText());
+    panContainer->txtTrova->setFocus();
 }
 
 void TfrmAllegaExcel::closeEvent(QCloseEvent* event)
 {
-    lstRecords->clear();
+    panContainer->lstRecords->clear();
     QDialog::closeEvent(event);
 }
 
 bool TfrmAllegaExcel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == panContainer && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
-        panCosti->setGeometry(panContainer->geometry());
-    } else if (watched == txtImporto && event->type() == QEvent::KeyPress) {
+    if (watched == panCosti->txtImporto && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         return txtImportoKeyDown(key->key(), key->text());
-    } else if (watched == txtImporto && event->type() == QEvent::FocusOut) {
+    } else if (watched == panCosti->txtImporto && event->type() == QEvent::FocusOut) {
         // A context menu takes the focus only for a moment: its paste still has to come.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
             txtImportoExit();
@@ -301,27 +327,26 @@ bool TfrmAllegaExcel::eventFilter(QObject* watched, QEvent* event)
 
 void TfrmAllegaExcel::showEntryPanel()
 {
-    panCosti->show();
-    panContainer->hide();
-    txtData->setFocus();
+    m_panels->setCurrentWidget(panCosti);
+    panCosti->txtData->setFocus();
 }
 
 void TfrmAllegaExcel::btnAggiungiClick()
 {
-    for (QLineEdit* edit : m_boxes)
+    for (QLineEdit* edit : panCosti->boxes)
         edit->clear();
-    txtImporto->setText(QStringLiteral("0,00"));
-    lblPosizione->clear();
+    panCosti->txtImporto->setText(QStringLiteral("0,00"));
+    panCosti->lblPosizione->clear();
     showEntryPanel();
 }
 
 void TfrmAllegaExcel::btnModificaClick()
 {
-    if (lstRecords->count() == 0) {
+    if (panContainer->lstRecords->count() == 0) {
         Messages::information(this, QStringLiteral("Modifica non applicabile: la lista non contiene nessuna voce."));
         return;
     }
-    const int selected = lstRecords->selectedRow();
+    const int selected = panContainer->lstRecords->selectedRow();
     if (selected < 0) {
         Messages::warning(this, QStringLiteral("Attenzione: selezionare una voce dall'elenco prima di premere il "
                                                "pulsante di modifica."));
@@ -329,7 +354,7 @@ void TfrmAllegaExcel::btnModificaClick()
     }
     CostEntryFound found;
     try {
-        found = findCostEntryByLine(programFolder(), vehiclePosition(), lstRecords->line(selected));
+        found = findCostEntryByLine(programFolder(), vehiclePosition(), panContainer->lstRecords->line(selected));
     } catch (const FileAccessError&) {
         close();
         return;
@@ -337,26 +362,23 @@ void TfrmAllegaExcel::btnModificaClick()
     if (found.position > 0) {
         for (const auto& field : TCostoVeicolo::fields())
             box(field.member)->setText(found.entry.*(field.member));
-        lblPosizione->setText(QString::number(found.position));
+        panCosti->lblPosizione->setText(QString::number(found.position));
     }
     showEntryPanel();
 }
 
 void TfrmAllegaExcel::btnSalvaClick()
 {
-    for (const EntryBox& row : EntryBoxes) {
-        QLineEdit* edit = box(row.member);
-        if (StoredText::trimmed(edit->text()).isEmpty()) {
-            Messages::warning(this, QString::fromUtf8(row.missing));
-            edit->setFocus();
-            return;
-        }
-    }
+    QList<RequiredBox> boxes;
+    for (const EntryBox& row : EntryBoxes)
+        boxes.append({box(row.member), row.missing});
+    if (!requiredBoxesFilled(this, boxes))
+        return;
     // Only amount text is stored, however the box was filled.
-    txtImporto->setText(subFormattaImporto(txtImporto->text()));
+    panCosti->txtImporto->setText(subFormattaImporto(panCosti->txtImporto->text()));
 
     const TCostoVeicolo entry = entryOnPanel();
-    const QString stored = StoredText::trimmed(lblPosizione->text());
+    const QString stored = StoredText::trimmed(panCosti->lblPosizione->text());
     int position = 0;
     try {
         CostFile file(programFolder(), vehiclePosition());
@@ -371,7 +393,7 @@ void TfrmAllegaExcel::btnSalvaClick()
         Messages::warning(this, ArchiveMessages::accessFailure());
         return;
     }
-    lblPosizione->setText(QString::number(position));
+    panCosti->lblPosizione->setText(QString::number(position));
     Messages::information(this, stored.isEmpty()
                                     ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                     : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "
@@ -380,9 +402,9 @@ void TfrmAllegaExcel::btnSalvaClick()
 
 void TfrmAllegaExcel::btnStampaClick()
 {
-    QStringList lines = lstRecords->lines();
+    QStringList lines = panContainer->lstRecords->lines();
     lines.append(QString(26, QLatin1Char('-')));
-    lines.append(QStringLiteral("TOTALE COSTI:      ") + StoredText::trimmed(lblTotale->text()));
+    lines.append(QStringLiteral("TOTALE COSTI:      ") + StoredText::trimmed(panContainer->lblTotale->text()));
     StampaRiepilogo(this, QStringLiteral("Riepilogo costi sostenuti per ") + vehicleTitle(), lines);
 }
 
@@ -391,27 +413,22 @@ void TfrmAllegaExcel::btnChiudiClick()
     close();
 }
 
-void TfrmAllegaExcel::cmdCloseClick()
-{
-    close();
-}
-
 void TfrmAllegaExcel::impDataClick()
 {
-    txtData->setText(ProcessFormats::formatDate(Platform::instance().today()));
+    panCosti->txtData->setText(ProcessFormats::formatDate(Platform::instance().today()));
 }
 
 void TfrmAllegaExcel::txtImportoExit()
 {
     // The idle colour comes back with the focus style; the text becomes amount text.
-    txtImporto->setText(subFormattaImporto(txtImporto->text()));
+    panCosti->txtImporto->setText(subFormattaImporto(panCosti->txtImporto->text()));
 }
 
 bool TfrmAllegaExcel::txtImportoKeyDown(int key, const QString& character)
 {
     if (isEnter(key)) {
         txtImportoExit();
-        txtData->setFocus(Qt::TabFocusReason);
+        panCosti->txtData->setFocus(Qt::TabFocusReason);
         return true;
     }
     if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)

@@ -10,6 +10,7 @@ class FindInList;
 class LineList;
 class QLabel;
 class QLineEdit;
+class QStackedWidget;
 class CardAccess;
 
 // The cost window of the vehicle the card shows. The list panel lists the vehicle's cost
@@ -21,6 +22,7 @@ class TfrmAllegaExcel final : public QDialog {
     Q_DISABLE_COPY_MOVE(TfrmAllegaExcel)
 public:
     explicit TfrmAllegaExcel(QWidget* parent = nullptr);
+    ~TfrmAllegaExcel() override;
 
     // The card of the vehicle whose costs the window shows; none for the start-up instance.
     void setCard(const CardAccess* card);
@@ -31,8 +33,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildListPanel(QWidget* panContainer);
-    void buildEntryPanel(QWidget* panCosti);
+    class ListPanel;
+    class EntryPanel;
+
     // "Marca Modello targata Targa", each trimmed from the card.
     QString vehicleTitle() const;
     QString programFolder() const;
@@ -46,28 +49,19 @@ private:
     void btnModificaClick();
     void btnSalvaClick();
     void btnStampaClick();
+    // Chiudi on either panel.
     void btnChiudiClick();
-    void cmdCloseClick();
     void impDataClick();
     void txtImportoExit();
     // True when the key event is used up: Enter moves on, only digits, "," and the
     // editing keys reach the box.
     bool txtImportoKeyDown(int key, const QString& character);
 
-    QWidget* panContainer = nullptr;
-    QWidget* panCosti = nullptr;
-    QLabel* lblTitolo = nullptr;
-    QLineEdit* txtTrova = nullptr;
-    LineList* lstRecords = nullptr;
-    FindInList* m_find = nullptr;
-    QLabel* lblTotale = nullptr;
+    QStackedWidget* m_panels = nullptr;
+    ListPanel* panContainer = nullptr;
+    EntryPanel* panCosti = nullptr;
 
-    // The entry panel's edit box of each cost field, by the field's position in the record.
+    // The entry panel's edit box of a cost field.
     QLineEdit* box(QString TCostoVeicolo::*member) const;
-    std::array<QLineEdit*, TCostoVeicolo::FieldCount> m_boxes{};
-    QLineEdit* txtData = nullptr;
-    QLineEdit* txtImporto = nullptr;
-    QLabel* lblPosizione = nullptr;
-    QLabel* lblFile = nullptr;
     const CardAccess* m_card = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "help/HelpTopics.h"
 #include "platform/Platform.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/ModalWindow.h"
@@ -20,7 +21,6 @@ const WindowFrame Frame = WindowFrame::fixed("frmGuida", " Guida all'utilizzo de
                               .withoutTitleBarButtons();
 
 const QColor Wheat(0xF5, 0xDE, 0xB3);
-const QColor Crimson(0xDC, 0x14, 0x3C);
 
 } // namespace
 
@@ -32,7 +32,7 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
     Controls::pictures(panContainer, pictures);
 
     lblTitolo = Controls::label(panContainer, "lblTitolo", {8, 104}, QStringLiteral("Argomento della guida."),
-                                Fonts::font(QStringLiteral("Arial"), 16, true), Crimson);
+                                Fonts::font(QStringLiteral("Arial"), 16, true), Colours::Crimson);
     lblTitolo->setFixedWidth(625);
 
     txtGuida = new QPlainTextEdit(panContainer);

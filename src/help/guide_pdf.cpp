@@ -1,6 +1,7 @@
 // Writes the user guide Guida.pdf from the help topics, so the guide and the help
 // windows always say the same. Run by the build: corvanta_guide_pdf <output file>
 #include "help/HelpTopics.h"
+#include "widgets/Colours.h"
 
 #include <QGuiApplication>
 #include <QPageSize>
@@ -19,7 +20,7 @@ void addTopic(QTextCursor& cursor, const HelpTopic& topic)
     QTextCharFormat headingText;
     headingText.setFontPointSize(16);
     headingText.setFontWeight(QFont::Bold);
-    headingText.setForeground(QColor(0xDC, 0x14, 0x3C));
+    headingText.setForeground(Colours::Crimson);
     cursor.insertBlock(heading, headingText);
     cursor.insertText(topic.title);
 

@@ -5,6 +5,7 @@
 #include "companion/CardAccess.h"
 #include "platform/Platform.h"
 #include "printing/StampaRiepilogo.h"
+#include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/EnterRing.h"
 #include "widgets/FindInList.h"
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QStackedWidget>
 
 namespace {
 
@@ -28,9 +30,6 @@ const WindowFrame Frame = WindowFrame::fixed("frmTrovaAutomezzi", " Trova schede
                               .container({900, 580})
                               .withoutTitleBarButtons()
                               .withProcessFormats();
-
-const QColor DarkCyan(0x00, 0x8B, 0x8B);
-const QColor Crimson(0xDC, 0x14, 0x3C);
 
 // The criteria stand in two columns of five: even rows on the left, odd ones on the right.
 constexpr int ColumnLefts[] = {200, 560};
@@ -52,25 +51,36 @@ static_assert([] {
     return true;
 }());
 
-TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent) : QDialog(parent)
-{
-    panContainer = buildFrame(this, Frame);
-    buildResultPanel(panContainer);
-    panContainer->hide();
+// The criteria panel panAvvio: ten boxes in two columns, the waiting text and Cerca.
+class TfrmTrovaAutomezzi::CriteriaPanel final : public QWidget {
+public:
+    CriteriaPanel(TfrmTrovaAutomezzi& window, QWidget* stack);
 
-    // The criteria panel lies on the page in the result panel's place and follows it there.
-    panAvvio = Controls::panel(panContainer->parentWidget(), "panAvvio", Frame.panel);
-    panContainer->installEventFilter(this);
-    buildCriteriaPanel(panAvvio);
-}
+    std::array<QLineEdit*, VehicleSearch::CriterionCount> criteria{};
+    QLabel* lblAttendere = nullptr;
+    QLabel* lblConta = nullptr;
+    QLabel* lblMemory = nullptr;
+};
 
-void TfrmTrovaAutomezzi::buildCriteriaPanel(QWidget* panel)
+// The result panel panContainer: the found lines, "Trova", Stampa and Chiudi.
+class TfrmTrovaAutomezzi::ResultPanel final : public QWidget {
+public:
+    ResultPanel(TfrmTrovaAutomezzi& window, QWidget* stack);
+
+    QLineEdit* txtTrova = nullptr;
+    LineList* lstRecords = nullptr;
+    QLabel* lblTrovate = nullptr;
+    FindInList* find = nullptr;
+};
+
+TfrmTrovaAutomezzi::CriteriaPanel::CriteriaPanel(TfrmTrovaAutomezzi& window, QWidget* stack) : QWidget(stack)
 {
+    setObjectName(QStringLiteral("panAvvio"));
     const Controls::Picture pictures[] = {
         {"imgIstruzioni", {20, 12, 860, 72}},
         {"imgCerca", {20, 104, 160, 300}},
     };
-    Controls::pictures(panel, pictures);
+    Controls::pictures(this, pictures);
 
     const QFont captionFont = Fonts::font(QStringLiteral("Verdana"), 10, true);
     const QFont boxFont = Fonts::font(QStringLiteral("Verdana"), 12, true);
@@ -78,92 +88,102 @@ void TfrmTrovaAutomezzi::buildCriteriaPanel(QWidget* panel)
     for (int row = 0; row < VehicleSearch::CriterionCount; ++row) {
         const CriterionBox& criterion = CriterionBoxes[static_cast<size_t>(row)];
         const QPoint captionAt(ColumnLefts[row % 2], FirstCaptionTop + (row / 2) * RowPitch);
-        Controls::label(panel, QByteArray("lbl").append(criterion.name + 3).constData(), captionAt,
+        Controls::label(this, QByteArray("lbl").append(criterion.name + 3).constData(), captionAt,
                         QString::fromUtf8(criterion.caption), captionFont);
         QLineEdit* box =
-            Controls::editBox(panel, criterion.name, {captionAt + QPoint(0, CaptionToBox), BoxSize}, 32767, boxFont);
+            Controls::editBox(this, criterion.name, {captionAt + QPoint(0, CaptionToBox), BoxSize}, 32767, boxFont);
         FocusHighlight::rectangle(box, criterion.highlight);
-        m_criteria[static_cast<size_t>(row)] = box;
+        criteria[static_cast<size_t>(row)] = box;
         ring.append(box);
     }
     new EnterRing(ring);
-    for (int i = 0; i + 1 < ring.size(); ++i)
-        setTabOrder(ring[i], ring[i + 1]);
 
     lblAttendere =
-        Controls::label(panel, "lblAttendere", {200, 440}, QStringLiteral("Ricerca schede in corso. Attendere..."),
-                        Fonts::font(QStringLiteral("Verdana"), 12, true), DarkCyan);
+        Controls::label(this, "lblAttendere", {200, 440}, QStringLiteral("Ricerca schede in corso. Attendere..."),
+                        Fonts::font(QStringLiteral("Verdana"), 12, true), Colours::DarkCyan);
     lblAttendere->hide();
 
     const QFont buttonFont = Fonts::font(QStringLiteral("Verdana"), 10);
     const Controls::PushButton<TfrmTrovaAutomezzi> buttons[] = {
         {"btnCerca", {760, 520, 120, 36}, "Cerca", &TfrmTrovaAutomezzi::btnCercaClick},
-        {"btnAnnulla", {630, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnAnnullaClick},
+        {"btnAnnulla", {630, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnChiudiClick},
     };
-    const Controls::Buttons made = Controls::pushButtons(this, panel, buttons, buttonFont);
-    connect(made["btnCerca"], &QPushButton::pressed, this, &TfrmTrovaAutomezzi::btnCercaMouseDown);
-    Controls::tabChain(QList<QWidget*>{ring.last()} + made.inRowOrder());
+    const Controls::Buttons made = Controls::pushButtons(&window, this, buttons, buttonFont);
+    connect(made["btnCerca"], &QPushButton::pressed, &window, &TfrmTrovaAutomezzi::btnCercaMouseDown);
+    Controls::tabChain(ring + made.inRowOrder());
 
-    lblConta = Controls::label(panel, "lblConta", {20, 520}, QStringLiteral("0"), buttonFont);
+    lblConta = Controls::label(this, "lblConta", {20, 520}, QStringLiteral("0"), buttonFont);
     lblConta->hide();
-    lblMemory = Controls::label(panel, "lblMemory", {20, 540}, QString(), buttonFont);
+    lblMemory = Controls::label(this, "lblMemory", {20, 540}, QString(), buttonFont);
     lblMemory->hide();
 }
 
-void TfrmTrovaAutomezzi::buildResultPanel(QWidget* panel)
+TfrmTrovaAutomezzi::ResultPanel::ResultPanel(TfrmTrovaAutomezzi& window, QWidget* stack) : QWidget(stack)
 {
+    setObjectName(QStringLiteral("panContainer"));
     const Controls::Picture pictures[] = {
         {"imgBanner", {20, 12, 860, 60}},
         {"imgStriscia", {20, 80, 860, 28}},
         {"imgLente", {20, 118, 32, 32}},
     };
-    Controls::pictures(panel, pictures);
+    Controls::pictures(this, pictures);
 
-    txtTrova = Controls::editBox(panel, "txtTrova", {60, 122, 320, 24}, 32767,
+    txtTrova = Controls::editBox(this, "txtTrova", {60, 122, 320, 24}, 32767,
                                  Fonts::font(QStringLiteral("Verdana"), 12, true));
     const QFont buttonFont = Fonts::font(QStringLiteral("Verdana"), 10);
-    auto* btnTrova = Controls::pushButton(panel, "btnTrova", {390, 120, 100, 28}, QStringLiteral("Trova"), buttonFont);
+    auto* btnTrova = Controls::pushButton(this, "btnTrova", {390, 120, 100, 28}, QStringLiteral("Trova"), buttonFont);
 
-    lstRecords = new LineList(panel);
+    lstRecords = new LineList(this);
     lstRecords->setObjectName(QStringLiteral("lstRecords"));
     lstRecords->setGeometry(20, 158, 860, 330);
-    lstRecords->viewport()->installEventFilter(this);
-    m_find = new FindInList(txtTrova, btnTrova, lstRecords);
+    lstRecords->viewport()->installEventFilter(&window);
+    find = new FindInList(txtTrova, btnTrova, lstRecords);
 
-    Controls::label(panel, "lblRigo03", {20, 496},
+    Controls::label(this, "lblRigo03", {20, 496},
                     QStringLiteral("Fare doppio clic sulla voce in elenco per richiamare la scheda"),
-                    Fonts::font(QStringLiteral("Verdana"), 10, true), Crimson);
+                    Fonts::font(QStringLiteral("Verdana"), 10, true), Colours::Crimson);
     lblTrovate =
-        Controls::label(panel, "lblTrovate", {20, 520}, QStringLiteral("Il presente riepilogo contiene 0 schede"),
-                        Fonts::font(QStringLiteral("Verdana"), 10, true), DarkCyan);
+        Controls::label(this, "lblTrovate", {20, 520}, QStringLiteral("Il presente riepilogo contiene 0 schede"),
+                        Fonts::font(QStringLiteral("Verdana"), 10, true), Colours::DarkCyan);
     lblTrovate->setFixedWidth(480);
 
     const Controls::PushButton<TfrmTrovaAutomezzi> buttons[] = {
         {"btnStampa", {630, 520, 120, 36}, "Stampa", &TfrmTrovaAutomezzi::btnStampaClick},
         {"btnChiudi", {760, 520, 120, 36}, "Chiudi", &TfrmTrovaAutomezzi::btnChiudiClick},
     };
-    const Controls::Buttons made = Controls::pushButtons(this, panel, buttons, buttonFont);
+    const Controls::Buttons made = Controls::pushButtons(&window, this, buttons, buttonFont);
     Controls::tabChain(QList<QWidget*>{txtTrova, btnTrova, lstRecords} + made.inRowOrder());
 }
 
+TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent) : QDialog(parent)
+{
+    // The two panels lie in one place: the criteria first, then, once searched, the results.
+    m_panels = buildStackedFrame(this, Frame);
+    // Made on the stack, so that their pictures are looked up under the window's name.
+    panContainer = new ResultPanel(*this, m_panels);
+    panAvvio = new CriteriaPanel(*this, m_panels);
+    m_panels->addWidget(panAvvio);
+    m_panels->addWidget(panContainer);
+}
+
+TfrmTrovaAutomezzi::~TfrmTrovaAutomezzi() = default;
+
 void TfrmTrovaAutomezzi::setTag(const QString& tag)
 {
-    lblMemory->setText(tag);
+    panAvvio->lblMemory->setText(tag);
 }
 
 VehicleSearch::Criteria TfrmTrovaAutomezzi::criteria() const
 {
     VehicleSearch::Criteria typed;
     for (size_t i = 0; i < typed.size(); ++i)
-        typed[i] = m_criteria[i]->text();
+        typed[i] = panAvvio->criteria[i]->text();
     return typed;
 }
 
 void TfrmTrovaAutomezzi::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
-    // The page has placed the result panel by now, hidden or not.
-    panAvvio->setGeometry(panContainer->geometry());
     if (!m_centred) {
         m_centred = true;
         if (const QScreen* shown = screen())
@@ -174,10 +194,10 @@ void TfrmTrovaAutomezzi::showEvent(QShowEvent* event)
 
 void TfrmTrovaAutomezzi::FormShow()
 {
-    m_find->forget();
-    txtTrova->clear();
+    panContainer->find->forget();
+    panContainer->txtTrova->clear();
     if (panAvvio->isVisible())
-        m_criteria[0]->setFocus(Qt::OtherFocusReason);
+        panAvvio->criteria[0]->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTrovaAutomezzi::done(int result)
@@ -188,33 +208,33 @@ void TfrmTrovaAutomezzi::done(int result)
 
 void TfrmTrovaAutomezzi::FormClose()
 {
-    lstRecords->clear();
-    lblAttendere->hide();
+    panContainer->lstRecords->clear();
+    panAvvio->lblAttendere->hide();
 }
 
 bool TfrmTrovaAutomezzi::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == panContainer && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        panAvvio->setGeometry(panContainer->geometry());
-    else if (watched == lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick &&
-             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+    if (watched == panContainer->lstRecords->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         lstRecordsDblClick();
     return QDialog::eventFilter(watched, event);
 }
 
 void TfrmTrovaAutomezzi::btnCercaMouseDown()
 {
-    lblAttendere->show();
+    panAvvio->lblAttendere->show();
 }
 
 void TfrmTrovaAutomezzi::btnCercaClick()
 {
     // Shown before the scan also when the button is worked from the keyboard.
+    QLabel* lblAttendere = panAvvio->lblAttendere;
     lblAttendere->show();
     lblAttendere->repaint();
 
     const VehicleSearch::Criteria typed = criteria();
-    lblConta->setText(QString::number(VehicleSearch::givenCount(typed)));
+    panAvvio->lblConta->setText(QString::number(VehicleSearch::givenCount(typed)));
+    LineList* lstRecords = panContainer->lstRecords;
     lstRecords->clear();
     const VehicleSearch::Result found = VehicleSearch::search(Platform::instance().programFolder(), typed);
     if (found.failed) {
@@ -224,17 +244,12 @@ void TfrmTrovaAutomezzi::btnCercaClick()
         return;
     }
     lstRecords->setLines(found.lines);
-    lblTrovate->setText(QStringLiteral("Il presente riepilogo contiene %1 schede").arg(found.lines.size()));
+    panContainer->lblTrovate->setText(
+        QStringLiteral("Il presente riepilogo contiene %1 schede").arg(found.lines.size()));
 
-    panContainer->show();
-    panAvvio->hide();
-    txtTrova->clear();
-    txtTrova->setFocus(Qt::OtherFocusReason);
-}
-
-void TfrmTrovaAutomezzi::btnAnnullaClick()
-{
-    reject();
+    m_panels->setCurrentWidget(panContainer);
+    panContainer->txtTrova->clear();
+    panContainer->txtTrova->setFocus(Qt::OtherFocusReason);
 }
 
 void TfrmTrovaAutomezzi::setCard(CardAccess* card)
@@ -249,15 +264,16 @@ void TfrmTrovaAutomezzi::btnChiudiClick()
 
 void TfrmTrovaAutomezzi::btnStampaClick()
 {
-    StampaRiepilogo(this, ListTitle, lstRecords->lines());
+    StampaRiepilogo(this, ListTitle, panContainer->lstRecords->lines());
 }
 
 void TfrmTrovaAutomezzi::lstRecordsDblClick()
 {
     // Any failure closes the window without a message.
     try {
+        const LineList* lstRecords = panContainer->lstRecords;
         const int row = lstRecords->selectedRow();
-        if (row >= 0 && m_card && StoredText::trimmed(lblMemory->text()) == QLatin1String("autoparco")) {
+        if (row >= 0 && m_card && StoredText::trimmed(panAvvio->lblMemory->text()) == QLatin1String("autoparco")) {
             const VehicleSearch::Recalled recalled =
                 VehicleSearch::recall(Platform::instance().programFolder(), lstRecords->line(row));
             if (recalled.position > 0)

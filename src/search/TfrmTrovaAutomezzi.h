@@ -13,6 +13,7 @@ class LineList;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QStackedWidget;
 
 // The search window: ten criteria boxes on the panel panAvvio find vehicles by parts of
 // words; the result panel panContainer then lists them, finds a line, prints the list and
@@ -44,6 +45,7 @@ public:
     }};
 
     explicit TfrmTrovaAutomezzi(QWidget* parent = nullptr);
+    ~TfrmTrovaAutomezzi() override;
 
     void setTag(const QString& tag);
     // The card a double click recalls a vehicle into; none for the start-up instance.
@@ -58,29 +60,21 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void buildCriteriaPanel(QWidget* panAvvio);
-    void buildResultPanel(QWidget* panContainer);
+    class CriteriaPanel;
+    class ResultPanel;
 
     void FormShow();
     void FormClose();
     void btnCercaMouseDown();
     void btnCercaClick();
-    void btnAnnullaClick();
+    // Chiudi on either panel.
     void btnChiudiClick();
     void btnStampaClick();
     void lstRecordsDblClick();
 
-    QWidget* panAvvio = nullptr;
-    QWidget* panContainer = nullptr;
-    std::array<QLineEdit*, VehicleSearch::CriterionCount> m_criteria{};
-    QLabel* lblAttendere = nullptr;
-    QLabel* lblConta = nullptr;
-    QLabel* lblMemory = nullptr;
-
-    QLineEdit* txtTrova = nullptr;
-    LineList* lstRecords = nullptr;
-    QLabel* lblTrovate = nullptr;
-    FindInList* m_find = nullptr;
+    QStackedWidget* m_panels = nullptr;
+    CriteriaPanel* panAvvio = nullptr;
+    ResultPanel* panContainer = nullptr;
     bool m_centred = false;
     CardAccess* m_card = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QSize>
 
+class QStackedWidget;
 class QWidget;
 
 // What every window of the program is built on: its name and caption, its size, the
@@ -61,3 +62,6 @@ struct WindowFrame {
 
 // Applies the frame to window and returns its panContainer, centred on the gradient page.
 QWidget* buildFrame(QWidget* window, const WindowFrame& frame);
+// The same for a window whose panels take turns in one place: the page centres a stack of
+// the frame's panel size, and the window adds its panels to it, panContainer among them.
+QStackedWidget* buildStackedFrame(QWidget* window, const WindowFrame& frame);
