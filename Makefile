@@ -4,11 +4,11 @@
 BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ libgl-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n \
-            fonts-liberation2 fonts-dejavu-core poppler-utils
+            fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 OFFSCREEN := offscreen:configfile=$(CURDIR)/tests/support/offscreen.json
 
-.PHONY: run test screens build deps clean
+.PHONY: run test screens dist build deps clean
 
 run: build
 	$(BUILD)/Corvanta/corvanta
@@ -18,6 +18,10 @@ test: build
 
 screens: build
 	QT_QPA_PLATFORM=$(OFFSCREEN) $(BUILD)/tools/corvanta_screens $(BUILD)/screens
+
+# The program folder without user data, as $(BUILD)/Corvanta-<version>.zip.
+dist: build
+	cmake --build $(BUILD) --target corvanta_dist
 
 build: deps
 	cmake -S . -B $(BUILD) -G "Unix Makefiles"

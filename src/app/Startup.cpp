@@ -5,6 +5,7 @@
 #include "widgets/Fonts.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -23,11 +24,19 @@ void installItalianTexts(QApplication& app)
 
 } // namespace
 
+QIcon applicationIcon()
+{
+    return QIcon(QStringLiteral(":/icon/corvanta.svg"));
+}
+
 void prepareApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("Corvanta"));
     // The launcher's close ends the program; hidden swapped windows must not.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The window icon, and the name of the desktop entry beside the executable (corvanta.desktop).
+    QApplication::setWindowIcon(applicationIcon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("corvanta"));
     installItalianTexts(app);
     Fonts::install();
 }

@@ -216,7 +216,7 @@ void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
     panInfo->setFixedWidth(950);
     m_infoLine = new InfoLine(panInfo, this);
 
-    // The buttons without a handler open windows that are still to come.
+    // The toolbar, the costs button and the photo buttons, each with the handler of its click.
     const Controls::PictureButton<TfrmAutoparco> buttons[] = {
         {"cmdNuovo", toolbarIcon(24), "Prepara la schermata per l'inserimento di una nuova scheda.",
          &TfrmAutoparco::cmdNuovoClick},

@@ -46,8 +46,8 @@ template <std::size_t Count> void pictures(QWidget* parent, const Picture (&rows
 }
 
 // A picture button in one row: its name, its place, the sentence the information line
-// shows under the mouse, and the handler of its click. A button whose window is still
-// to come has no handler yet.
+// shows under the mouse, and the handler of its click. A row whose handler is null makes
+// a button that shows its picture and sentence and does nothing when clicked.
 template <typename Window> struct PictureButton {
     const char* name;
     QRect place;

@@ -1,8 +1,9 @@
-// The launcher, opening and closing the card, ending the program, and what the
-// windows show under the mouse.
+// The launcher, opening and closing the card, ending the program, what the windows show
+// under the mouse, and the program's icon.
 #include "CardFixture.h"
 
 #include "app/AppWindows.h"
+#include "app/Startup.h"
 #include "app/TfrmAvvio.h"
 #include "archive/VehicleArchive.h"
 #include "card/TfrmAutoparco.h"
@@ -13,6 +14,8 @@
 #include <QCursor>
 #include <QDir>
 #include <QFileInfo>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -69,6 +72,8 @@ private slots:
     void everyWindowFrame();
     void informationLine_data();
     void informationLine();
+    void applicationIcon_data();
+    void applicationIcon();
 };
 
 void tst_GuiLauncher::initTestCase()
@@ -302,6 +307,29 @@ void tst_GuiLauncher::informationLine()
         hover(then);
 
     QCOMPARE(panInfo->text(), text);
+}
+
+// The icon must come out of the resource as a picture at the sizes desktops ask for: a
+// missing resource or an SVG that does not parse gives an empty icon, and Qt shows none.
+void tst_GuiLauncher::applicationIcon_data()
+{
+    QTest::addColumn<int>("size");
+
+    QTest::newRow("menu") << 16;
+    QTest::newRow("title bar") << 32;
+    QTest::newRow("task switcher") << 48;
+    QTest::newRow("large") << 256;
+}
+
+void tst_GuiLauncher::applicationIcon()
+{
+    QFETCH(int, size);
+
+    const QImage picture = ::applicationIcon().pixmap(size, size).toImage();
+    QCOMPARE(picture.size(), QSize(size, size));
+    // The rounded tile covers the middle, and its corners are clear.
+    QCOMPARE(qAlpha(picture.pixel(size / 2, size / 2)), 255);
+    QCOMPARE(qAlpha(picture.pixel(0, 0)), 0);
 }
 
 QTEST_MAIN(tst_GuiLauncher)
