@@ -48,7 +48,7 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
     };
     Controls::pictureButtons(this, panContainer, buttons);
     lnkWeb = new TextLink(panContainer, "lnkWeb", {44, 500}, QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgPDF")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgPDF")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmGuida::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmGuida::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmGuida::lnkWebMouseUp);

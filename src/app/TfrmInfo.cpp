@@ -43,7 +43,7 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     };
     Controls::pictureButtons(this, panContainer, buttons);
     lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, TfrmAvvio::makerEmailAddress());
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgEmail")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgEmail")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmInfo::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmInfo::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmInfo::lnkWebMouseUp);

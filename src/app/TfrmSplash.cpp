@@ -31,7 +31,7 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
     Controls::pictureButtons(this, panContainer, buttons);
 
     lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, TfrmAvvio::makerWebAddress());
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgWeb")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgWeb")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmSplash::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmSplash::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmSplash::lnkWebMouseUp);
