@@ -10,7 +10,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -53,12 +52,9 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
     connect(lnkWeb, &TextLink::pressed, this, &TfrmGuida::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmGuida::lnkWebMouseUp);
 
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(472, 490, 161, 38);
-    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+    const Controls::PushButton<TfrmGuida> closing[] = {
+        {"btnChiudi", {472, 490, 161, 38}, "Chiudi", &TfrmGuida::btnChiudiClick}};
+    Controls::pushButtons(this, panContainer, closing, Fonts::font(QStringLiteral("Verdana"), 12));
 }
 
 void TfrmGuida::setTopic(const HelpTopic& topic)
