@@ -8,8 +8,6 @@
 #include "widgets/TextLink.h"
 #include "widgets/WindowFrame.h"
 
-#include <QPushButton>
-
 namespace {
 
 // The panel sits at 15, 15 and reaches down past the close button, which stands below
@@ -31,19 +29,16 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     const Controls::Picture pictures[] = {{"imgLogo", {24, 16, 392, 54}}};
     Controls::pictures(panContainer, pictures);
 
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(280, 504, 161, 41);
-    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmInfo::btnChiudiClick);
+    const Controls::PushButton<TfrmInfo> closing[] = {
+        {"btnChiudi", {280, 504, 161, 41}, "Chiudi", &TfrmInfo::btnChiudiClick}};
+    Controls::pushButtons(this, panContainer, closing, Fonts::font(QStringLiteral("Verdana"), 12));
 
     const Controls::PictureButton<TfrmInfo> buttons[] = {
         {"imgEmail", QRect(QPoint(15, 531) - PanelOrigin, QSize(23, 16)), nullptr, &TfrmInfo::lnkWebClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
     lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, Maker::emailAddress());
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgEmail")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgEmail")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmInfo::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmInfo::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmInfo::lnkWebMouseUp);

@@ -7,8 +7,6 @@
 #include "widgets/TextLink.h"
 #include "widgets/WindowFrame.h"
 
-#include <QPushButton>
-
 namespace {
 
 // The caption is the product name and the maker's notice of the launcher's imgSito.
@@ -31,17 +29,14 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
     Controls::pictureButtons(this, panContainer, buttons);
 
     lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, Maker::webAddress());
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgWeb")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgWeb")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmSplash::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmSplash::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmSplash::lnkWebMouseUp);
 
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(473, 402, 160, 34);
-    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmSplash::btnChiudiClick);
+    const Controls::PushButton<TfrmSplash> closing[] = {
+        {"btnChiudi", {473, 402, 160, 34}, "Chiudi", &TfrmSplash::btnChiudiClick}};
+    Controls::pushButtons(this, panContainer, closing, Fonts::font(QStringLiteral("Verdana"), 12));
 }
 
 void TfrmSplash::btnChiudiClick()

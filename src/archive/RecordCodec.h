@@ -63,11 +63,9 @@ template <typename Record> StoredField storedField(QString Record::*member)
 // members of the target are left as they were.
 template <typename Record> class FieldDecoder {
 public:
-    FieldDecoder(std::initializer_list<QString Record::*> members)
-    {
-        for (QString Record::*member : members)
-            m_fields.push_back({member, storedField(member)});
-    }
+    FieldDecoder(std::initializer_list<QString Record::*> members) { locate(members); }
+    // The same from a list of members made at run time, such as a table's columns.
+    explicit FieldDecoder(const std::vector<QString Record::*>& members) { locate(members); }
 
     // bytes must hold RecordSize bytes.
     void decode(QByteArrayView bytes, Record& into) const
@@ -77,6 +75,12 @@ public:
     }
 
 private:
+    template <typename Members> void locate(const Members& members)
+    {
+        for (QString Record::*member : members)
+            m_fields.push_back({member, storedField(member)});
+    }
+
     struct Located {
         QString Record::*member;
         StoredField place;

@@ -11,7 +11,6 @@
 
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 namespace {
 
@@ -48,17 +47,14 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
     };
     Controls::pictureButtons(this, panContainer, buttons);
     lnkWeb = new TextLink(panContainer, "lnkWeb", {44, 500}, QStringLiteral("Visualizza guida in formato PDF"));
-    lnkWeb->bindIcon(panContainer->findChild<QWidget*>(QStringLiteral("imgPDF")));
+    lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgPDF")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmGuida::lnkWebClick);
     connect(lnkWeb, &TextLink::pressed, this, &TfrmGuida::lnkWebMouseDown);
     connect(lnkWeb, &TextLink::released, this, &TfrmGuida::lnkWebMouseUp);
 
-    auto* btnChiudi = new QPushButton(QStringLiteral("Chiudi"), panContainer);
-    btnChiudi->setObjectName(QStringLiteral("btnChiudi"));
-    btnChiudi->setGeometry(472, 490, 161, 38);
-    btnChiudi->setFont(Fonts::font(QStringLiteral("Verdana"), 12));
-    btnChiudi->setCursor(Qt::PointingHandCursor);
-    connect(btnChiudi, &QPushButton::clicked, this, &TfrmGuida::btnChiudiClick);
+    const Controls::PushButton<TfrmGuida> closing[] = {
+        {"btnChiudi", {472, 490, 161, 38}, "Chiudi", &TfrmGuida::btnChiudiClick}};
+    Controls::pushButtons(this, panContainer, closing, Fonts::font(QStringLiteral("Verdana"), 12));
 }
 
 void TfrmGuida::setTopic(const HelpTopic& topic)

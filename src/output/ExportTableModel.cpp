@@ -1,57 +1,17 @@
 #include "output/ExportTableModel.h"
 
+#include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
-
-#include "archive/FixedRecordFile.h"
-#include "archive/StoredText.h"
-#include "archive/Windows1252.h"
-
-#include <algorithm>
 
 namespace {
 
-// Where each exported field starts in a stored record, and its capacity.
-struct FieldPlace {
-    int offset;
-    int capacity;
-};
-
-std::array<FieldPlace, ExportColumns::Count> exportedPlaces()
+// The 25 exported members, in column order.
+std::vector<QString TSchedaVeicolo::*> exportedMembers()
 {
-    std::array<FieldPlace, ExportColumns::Count> places{};
-    const auto& columns = ExportColumns::all();
-    for (int c = 0; c < ExportColumns::Count; ++c) {
-        int offset = 0;
-        for (const auto& field : TSchedaVeicolo::fields()) {
-            if (field.member == columns[c].member) {
-                places[c] = {offset, field.capacity};
-                break;
-            }
-            offset += field.capacity + 1;
-        }
-    }
-    return places;
-}
-
-// A stored field as StoredText::read gives it, with one allocation instead of two for
-// the usual field that is stored trimmed: a large archive is millions of fields.
-QString readTrimmed(const char* field, int capacity)
-{
-    const int length = std::min(static_cast<int>(static_cast<unsigned char>(field[0])), capacity);
-    QString text = Windows1252::decode(QByteArrayView(field + 1, length));
-    if (!text.isEmpty() && (text.front() <= QLatin1Char(' ') || text.back() <= QLatin1Char(' ')))
-        text = StoredText::trimmed(text);
-    return text;
-}
-
-// Only the 25 exported fields are decoded.
-ExportTableModel::Row exportedFields(const QByteArray& record,
-                                     const std::array<FieldPlace, ExportColumns::Count>& places)
-{
-    ExportTableModel::Row row;
-    for (int c = 0; c < ExportColumns::Count; ++c)
-        row[c] = readTrimmed(record.constData() + places[c].offset, places[c].capacity);
-    return row;
+    std::vector<QString TSchedaVeicolo::*> members;
+    for (const ExportColumn& column : ExportColumns::all())
+        members.push_back(column.member);
+    return members;
 }
 
 } // namespace
@@ -61,14 +21,20 @@ ExportTableModel::ExportTableModel(QObject* parent) : QAbstractTableModel(parent
 void ExportTableModel::load(const QString& programFolder)
 {
     std::vector<Row> rows;
-    const auto places = exportedPlaces();
+    // Only the 25 exported fields are decoded.
+    const FieldDecoder<TSchedaVeicolo> decoder(exportedMembers());
+    const auto& columns = ExportColumns::all();
     try {
-        FixedRecordFile archive(programFolder + VehicleArchive::fileName(), TSchedaVeicolo::RecordSize);
-        const int count = archive.count();
-        if (count > 0) {
-            rows.reserve(count);
-            for (int i = 0; i < count; ++i)
-                rows.push_back(exportedFields(archive.readNext(), places));
+        VehicleArchive archive(programFolder);
+        RecordScanner scanner(archive.records());
+        rows.reserve(scanner.count());
+        QByteArrayView bytes;
+        TSchedaVeicolo vehicle;
+        while (scanner.next(bytes)) {
+            decoder.decode(bytes, vehicle);
+            Row& row = rows.emplace_back();
+            for (int c = 0; c < ExportColumns::Count; ++c)
+                row[c] = std::move(vehicle.*(columns[c].member));
         }
         archive.close();
     } catch (const FileAccessError&) {

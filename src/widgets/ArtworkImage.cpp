@@ -1,11 +1,10 @@
 #include "widgets/ArtworkImage.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
 
 ArtworkImage::ArtworkImage(const QString& folder, const QString& name, QWidget* parent)
-    : QWidget(parent), m_renderer(new QSvgRenderer(artworkPath(folder, name), this))
+    : PaintedButton(parent), m_renderer(new QSvgRenderer(artworkPath(folder, name), this))
 {
     setObjectName(name);
     setAttribute(Qt::WA_TranslucentBackground);
@@ -48,19 +47,8 @@ void ArtworkImage::paintEvent(QPaintEvent*)
     m_renderer->render(&painter, QRectF(rect()));
 }
 
-void ArtworkImage::mousePressEvent(QMouseEvent* event)
+bool ArtworkImage::hitButton(const QPoint& pos) const
 {
-    m_pressed = m_clickable && event->button() == Qt::LeftButton;
-    if (!m_pressed)
-        QWidget::mousePressEvent(event);
-}
-
-void ArtworkImage::mouseReleaseEvent(QMouseEvent* event)
-{
-    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
-    m_pressed = false;
-    if (click)
-        emit clicked();
-    else
-        QWidget::mouseReleaseEvent(event);
+    // A press that misses is left to the parent.
+    return m_clickable && PaintedButton::hitButton(pos);
 }

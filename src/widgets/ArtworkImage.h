@@ -1,16 +1,18 @@
 #pragma once
 
+#include "widgets/PaintedButton.h"
+
 #include <QColor>
 #include <QImage>
 #include <QString>
-#include <QWidget>
 
 class QSvgRenderer;
 
 // A picture drawn from the artwork ":/artwork/<folder>/<name>.svg", stretched to the widget.
 // The folder is the window's name, or "common" for pictures several windows share.
-// Made clickable it acts as a picture button: hand cursor and clicked().
-class ArtworkImage final : public QWidget {
+// Made clickable it acts as a picture button: hand cursor and clicked(). Not clickable, it
+// lets the mouse through to what lies beneath, as a plain picture.
+class ArtworkImage final : public PaintedButton {
     Q_OBJECT
 public:
     ArtworkImage(const QString& folder, const QString& name, QWidget* parent = nullptr);
@@ -23,16 +25,11 @@ public:
     bool isClickable() const { return m_clickable; }
     bool hasArtwork() const;
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
 
 private:
     QSvgRenderer* m_renderer;
     bool m_clickable = false;
-    bool m_pressed = false;
 };

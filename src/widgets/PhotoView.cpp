@@ -2,10 +2,9 @@
 
 #include "photo/PhotoFile.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
-PhotoView::PhotoView(QWidget* parent) : QWidget(parent) {}
+PhotoView::PhotoView(QWidget* parent) : PaintedButton(parent) {}
 
 void PhotoView::setPicture(const QImage& picture)
 {
@@ -45,12 +44,4 @@ const QImage& PhotoView::shown()
         m_shown = source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return m_shown;
-}
-
-void PhotoView::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
-    else
-        QWidget::mouseReleaseEvent(event);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "widgets/PaintedButton.h"
+
 #include <QImage>
-#include <QWidget>
 
 // An image control that shows a photo by the display rule: at its own size when it
 // fits, otherwise scaled down keeping its proportions; never enlarged; always centred.
-class PhotoView final : public QWidget {
+// A click on it is a button's clicked().
+class PhotoView final : public PaintedButton {
     Q_OBJECT
 public:
     explicit PhotoView(QWidget* parent = nullptr);
@@ -15,12 +17,8 @@ public:
     // Where the picture is drawn, in widget coordinates.
     QRect pictureRect() const;
 
-signals:
-    void clicked();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     // The picture at the size it is drawn, made once per picture and size: a camera photo

@@ -13,14 +13,33 @@ void fitPhotoToScreen(QWidget* window, QWidget* panContainer, QWidget* photo)
     photo->setGeometry(0, 0, area.width(), area.height());
 }
 
-ClickWatcher::ClickWatcher(QWidget* watched) : QObject(watched)
+ClickWatcher::ClickWatcher(QWidget* watched) : PaintedButton(watched)
 {
+    hide();
     watched->installEventFilter(this);
 }
 
 bool ClickWatcher::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        emit clicked();
-    return QObject::eventFilter(watched, event);
+    // The positions are the watched widget's, which hitButton() measures against.
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        mousePressEvent(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseMove:
+        mouseMoveEvent(static_cast<QMouseEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(static_cast<QMouseEvent*>(event));
+        break;
+    default:
+        break;
+    }
+    return PaintedButton::eventFilter(watched, event);
+}
+
+bool ClickWatcher::hitButton(const QPoint& pos) const
+{
+    return parentWidget()->rect().contains(pos);
 }

@@ -2,11 +2,14 @@
 
 #include "widgets/Fonts.h"
 
-#include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
-TextLink::TextLink(QWidget* parent, const char* name, const QPoint& place, const QString& text) : QLabel(text, parent)
+TextLink::TextLink(QWidget* parent, const char* name, const QPoint& place, const QString& text) : PaintedButton(parent)
 {
     setObjectName(QLatin1String(name));
+    setText(text);
     QFont font = Fonts::font(QStringLiteral("Tahoma"), 14);
     font.setUnderline(true);
     setFont(font);
@@ -28,34 +31,23 @@ QColor TextLink::colour() const
     return palette().color(QPalette::WindowText);
 }
 
-void TextLink::bindIcon(QWidget* icon)
+void TextLink::bindIcon(QAbstractButton* icon)
 {
-    icon->installEventFilter(this);
+    connect(icon, &QAbstractButton::pressed, this, &QAbstractButton::pressed);
+    connect(icon, &QAbstractButton::released, this, &QAbstractButton::released);
 }
 
-void TextLink::mousePressEvent(QMouseEvent* event)
+QSize TextLink::sizeHint() const
 {
-    if (event->button() == Qt::LeftButton)
-        emit pressed();
+    return fontMetrics().boundingRect(QRect(0, 0, 2000, 2000), Qt::AlignLeft, text()).size();
 }
 
-void TextLink::mouseReleaseEvent(QMouseEvent* event)
+void TextLink::paintEvent(QPaintEvent*)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    emit released();
-    if (rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-bool TextLink::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool leftButton =
-        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    if (leftButton && event->type() == QEvent::MouseButtonPress)
-        emit pressed();
-    else if (leftButton)
-        emit released();
-    return QLabel::eventFilter(watched, event);
+    // Drawn as a plain-text label draws it: on the left, centred down, in the text colour.
+    QPainter painter(this);
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawItemText(&painter, contentsRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
+                          option.palette, isEnabled(), text(), QPalette::WindowText);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QColor>
-#include <QLabel>
+#include "widgets/PaintedButton.h"
 
-// An underlined text link with the hand cursor. Pressing it, or the icon bound to it,
-// reports pressed(); releasing reports released(); a press and release on the same
-// control reports clicked(), for the icon through its own clicked().
-class TextLink final : public QLabel {
+#include <QColor>
+
+// An underlined text link with the hand cursor, a button that paints its text as a label
+// would. Pressing it, or the icon bound to it, reports pressed(); letting go reports
+// released(); a press and release on the same control reports clicked(), for the icon
+// through its own clicked().
+class TextLink final : public PaintedButton {
     Q_OBJECT
 public:
     static inline const QColor Pressed{0xFF, 0xA5, 0x00}; // orange
@@ -17,15 +19,11 @@ public:
     void setColour(const QColor& colour);
     QColor colour() const;
     // The icon beside the link acts as the link: its presses and releases are the link's.
-    void bindIcon(QWidget* icon);
+    void bindIcon(QAbstractButton* icon);
 
-signals:
-    void pressed();
-    void released();
-    void clicked();
+    // The text's size, without margins.
+    QSize sizeHint() const override;
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
