@@ -229,9 +229,9 @@ TfrmAllegaExcel::EntryPanel::EntryPanel(TfrmAllegaExcel& window, QWidget* stack)
     lblFile = hiddenLabel(panel, "lblFile");
 }
 
+// The entry panel takes the list panel's place; one of the two shows at a time.
 TfrmAllegaExcel::TfrmAllegaExcel(QWidget* parent) : QDialog(parent)
 {
-    // The entry panel takes the list panel's place; one of the two shows at a time.
     m_panels = buildStackedFrame(this, Frame);
     panContainer = new ListPanel(*this, m_panels);
     panCosti = new EntryPanel(*this, m_panels);

@@ -155,9 +155,9 @@ TfrmTrovaAutomezzi::ResultPanel::ResultPanel(TfrmTrovaAutomezzi& window, QWidget
     Controls::tabChain(QList<QWidget*>{txtTrova, btnTrova, lstRecords} + made.inRowOrder());
 }
 
+// The two panels lie in one place: the criteria first, then, once searched, the results.
 TfrmTrovaAutomezzi::TfrmTrovaAutomezzi(QWidget* parent) : QDialog(parent)
 {
-    // The two panels lie in one place: the criteria first, then, once searched, the results.
     m_panels = buildStackedFrame(this, Frame);
     // Made on the stack, so that their pictures are looked up under the window's name.
     panContainer = new ResultPanel(*this, m_panels);
