@@ -3,6 +3,7 @@
 #include "app/AppWindows.h"
 #include "platform/Platform.h"
 #include "widgets/Fonts.h"
+#include "widgets/LockWaitCursor.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -39,6 +40,7 @@ void prepareApplication(QApplication& app)
     QGuiApplication::setDesktopFileName(QStringLiteral("corvanta"));
     installItalianTexts(app);
     Fonts::install();
+    showBusyCursorWhileLocked();
 }
 
 int runCorvanta(int argc, char* argv[])

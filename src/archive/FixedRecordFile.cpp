@@ -1,6 +1,10 @@
 #include "archive/FixedRecordFile.h"
 
+#include "files/DiskSync.h"
+
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QThread>
 
 #include <climits>
 #include <cstring>
@@ -23,7 +27,59 @@ namespace {
     throw FileAccessError(
         QStringLiteral("%1 %2: %3").arg(QLatin1String(what), file.fileName(), file.errorString()).toStdString());
 }
+
+std::function<void(FixedRecordFile::LockWait)>& lockWaitObserver()
+{
+    static std::function<void(FixedRecordFile::LockWait)> observer;
+    return observer;
+}
+
+FixedRecordFile::LockPatience& lockPatience()
+{
+    static FixedRecordFile::LockPatience patience;
+    return patience;
+}
+
+// Tells the observer of a long wait, once it is long, and that it is over.
+class WaitReport {
+public:
+    WaitReport() { m_waited.start(); }
+    ~WaitReport()
+    {
+        if (m_told && lockWaitObserver())
+            lockWaitObserver()(FixedRecordFile::LockWait::Ended);
+    }
+    WaitReport(const WaitReport&) = delete;
+    WaitReport& operator=(const WaitReport&) = delete;
+
+    // False once the wait has lasted too long; sleeps a little between tries.
+    bool tryAgain()
+    {
+        if (m_waited.elapsed() >= lockPatience().giveUpAfterMs)
+            return false;
+        if (lockWaitObserver() && m_waited.elapsed() >= lockPatience().busyAfterMs) {
+            lockWaitObserver()(m_told ? FixedRecordFile::LockWait::StillWaiting : FixedRecordFile::LockWait::Started);
+            m_told = true;
+        }
+        QThread::msleep(20);
+        return true;
+    }
+
+private:
+    QElapsedTimer m_waited;
+    bool m_told = false;
+};
 } // namespace
+
+void FixedRecordFile::setLockWaitObserver(std::function<void(LockWait)> observer)
+{
+    lockWaitObserver() = std::move(observer);
+}
+
+void FixedRecordFile::setLockPatience(LockPatience patience)
+{
+    lockPatience() = patience;
+}
 
 // An exclusive lock on the whole file, held from counting the records to the end of the
 // write, so that programs sharing the archive on one folder never write the same index.
@@ -36,17 +92,29 @@ public:
         // Windows enforces byte-range locks on readers too, so the writers agree on one
         // byte far beyond any archive's end: appends serialise and readers go on reading.
         m_handle = reinterpret_cast<HANDLE>(_get_osfhandle(file.handle()));
-        OVERLAPPED beyondEnd = lockedByte();
-        if (m_handle == INVALID_HANDLE_VALUE || !LockFileEx(m_handle, LOCKFILE_EXCLUSIVE_LOCK, 0, 1, 0, &beyondEnd))
+        if (m_handle == INVALID_HANDLE_VALUE)
             fail(m_file, "lock");
+        WaitReport wait;
+        for (;;) {
+            OVERLAPPED beyondEnd = lockedByte();
+            if (LockFileEx(m_handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &beyondEnd))
+                break;
+            if (GetLastError() != ERROR_LOCK_VIOLATION || !wait.tryAgain())
+                fail(m_file, "lock");
+        }
 #else
         struct flock whole = {};
         whole.l_type = F_WRLCK;
         whole.l_whence = SEEK_SET;
         whole.l_start = 0;
         whole.l_len = 0; // to the end, however far the file grows
-        while (fcntl(file.handle(), F_SETLKW, &whole) == -1) {
-            if (errno != EINTR)
+        // Tried again and again rather than waited for, so that another program that holds
+        // the lock for long makes this command fail instead of freezing it.
+        WaitReport wait;
+        while (fcntl(file.handle(), F_SETLK, &whole) == -1) {
+            if (errno == EINTR)
+                continue;
+            if ((errno != EACCES && errno != EAGAIN) || !wait.tryAgain())
                 fail(m_file, "lock");
         }
 #endif
@@ -163,14 +231,23 @@ QByteArray FixedRecordFile::readNext()
 
 void FixedRecordFile::overwriteAt(int index, const QByteArray& record)
 {
+    overwriteConfirmed(index, record, {});
+}
+
+bool FixedRecordFile::overwriteConfirmed(int index, const QByteArray& record,
+                                         const std::function<bool(const QByteArray& stored)>& confirm)
+{
     if (record.size() != m_recordSize)
         throw FileAccessError("overwrite: wrong record size");
     WriteLock lock(m_file);
     if (index < 0 || index >= count())
         throw FileAccessError(
             QStringLiteral("overwrite %1: no record %2").arg(m_file.fileName()).arg(index).toStdString());
+    if (confirm && !confirm(readAt(index)))
+        return false;
     writeAt(index, record, Extends::No);
     m_current = index + 1;
+    return true;
 }
 
 int FixedRecordFile::append(const QByteArray& record)
@@ -191,9 +268,10 @@ void FixedRecordFile::writeAt(int index, const QByteArray& record, Extends exten
 #ifdef Q_OS_WIN
     if (!m_file.seek(offset))
         fail(m_file, "seek");
-    if (m_file.write(record) == record.size())
+    if (m_file.write(record) == record.size() && flushedToDevice(reason))
         return;
-    reason = m_file.errorString();
+    if (reason.isEmpty())
+        reason = m_file.errorString();
 #else
     // Written by hand so that the system's reason for a short write is not lost.
     qint64 written = 0;
@@ -208,13 +286,23 @@ void FixedRecordFile::writeAt(int index, const QByteArray& record, Extends exten
         }
         written += step;
     }
-    if (written == record.size())
+    if (written == record.size() && flushedToDevice(reason))
         return;
 #endif
     // A torn record at the end would travel with every copy of the folder: cut it off.
     if (extends == Extends::Yes && !m_file.resize(offset))
         reason += QStringLiteral("; cutting back to %1 bytes failed too: %2").arg(offset).arg(m_file.errorString());
     throw FileAccessError(QStringLiteral("write %1: %2").arg(m_file.fileName(), reason).toStdString());
+}
+
+// A written record is on the device before the command says it is saved; a record the
+// device did not take counts as not written.
+bool FixedRecordFile::flushedToDevice(QString& reason)
+{
+    if (DiskSync::flushToDevice(m_file.handle()))
+        return true;
+    reason = QStringLiteral("the device did not take the written bytes");
+    return false;
 }
 
 void FixedRecordFile::close()

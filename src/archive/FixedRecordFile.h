@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QString>
 
+#include <functional>
 #include <stdexcept>
 
 // Any failure to open, create, position, read, write or close a record file.
@@ -32,6 +33,11 @@ public:
     QByteArray readNext();
     // Replaces the record at index (0 <= index < count); the current index becomes index + 1.
     void overwriteAt(int index, const QByteArray& record);
+    // The same when confirm, called under the write lock with the bytes stored at index now,
+    // agrees; false when it declined and nothing was written. No other program can write
+    // between the check and the write.
+    bool overwriteConfirmed(int index, const QByteArray& record,
+                            const std::function<bool(const QByteArray& stored)>& confirm);
     // Writes the record at index count, over any trailing fragment, and returns its
     // 1-based position. Count and write happen under one exclusive lock on the file,
     // so two programs appending to a shared archive never take the same index. When the
@@ -46,10 +52,22 @@ public:
     int recordSize() const { return m_recordSize; }
     void close();
 
+    // A write waits for another program's lock: told Started once it has waited BusyAfter,
+    // then StillWaiting at every try, and Ended when the wait is over, taken or given up
+    // after GiveUpAfter (a failure). The window layer shows a busy cursor meanwhile.
+    enum class LockWait { Started, StillWaiting, Ended };
+    static void setLockWaitObserver(std::function<void(LockWait)> observer);
+    struct LockPatience {
+        int busyAfterMs = 2000;
+        int giveUpAfterMs = 10000;
+    };
+    static void setLockPatience(LockPatience patience);
+
 private:
     class WriteLock;
     enum class Extends { No, Yes };
     void writeAt(int index, const QByteArray& record, Extends extends);
+    bool flushedToDevice(QString& reason);
 
     QFile m_file;
     int m_recordSize;

@@ -1,7 +1,9 @@
 // Save, New and Duplicate.
 #include "card/TfrmAutoparco.h"
 
+#include "archive/RecordCodec.h"
 #include "archive/VehicleArchive.h"
+#include "card/OdometerCheck.h"
 #include "platform/Platform.h"
 #include "widgets/RequiredBoxes.h"
 
@@ -40,13 +42,20 @@ void TfrmAutoparco::cmdSalvaClick()
 
     const QString current = position();
     const TSchedaVeicolo record = recordOnCard();
+    const QByteArray bytes = encodeRecord(record);
     int stored = 0;
     try {
         VehicleArchive archive(Platform::instance().programFolder());
         if (current.isEmpty()) {
             stored = archive.append(record);
         } else {
-            archive.overwriteAt(current.toInt() - 1, record);
+            const int shown = current.toInt();
+            const bool agreed = archive.records().overwriteConfirmed(
+                shown - 1, bytes, [&](const QByteArray& now) { return overwriteAgreed(shown, now, record); });
+            archive.close();
+            // No writes nothing, the photo neither; the card keeps what the clerk typed.
+            if (!agreed)
+                return;
             stored = archive.currentIndex();
         }
         archive.close();
@@ -57,11 +66,25 @@ void TfrmAutoparco::cmdSalvaClick()
     }
 
     lblPosizione->setText(QString::number(stored));
+    keepStored(stored, bytes);
     subSalvaFotoScheda();
     Messages::information(this, current.isEmpty()
                                     ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                     : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
                                                      "in archivio."));
+}
+
+bool TfrmAutoparco::overwriteAgreed(int shown, const QByteArray& storedNow, const TSchedaVeicolo& record)
+{
+    // Bytes, not texts: a change in the unused bytes after a text counts too.
+    if (m_keptPosition == shown && storedNow != m_keptBytes &&
+        !Messages::question(this, QStringLiteral("Attenzione: la scheda è stata modificata da un'altra postazione "
+                                                 "dopo che è stata aperta.\n\rSovrascriverla con i dati mostrati?")))
+        return false;
+    const TSchedaVeicolo before = decodeRecord<TSchedaVeicolo>(storedNow);
+    const QString odometer =
+        OdometerCheck::question(before.Chilometri, before.Lettura, record.Chilometri, record.Lettura);
+    return odometer.isEmpty() || Messages::question(this, odometer);
 }
 
 void TfrmAutoparco::cmdNuovoClick()

@@ -2,6 +2,7 @@
 // closes the archive and only then shows the record with its photo.
 #include "card/TfrmAutoparco.h"
 
+#include "archive/RecordCodec.h"
 #include "archive/VehicleArchive.h"
 #include "platform/Platform.h"
 
@@ -11,13 +12,13 @@
 
 void TfrmAutoparco::navigate(NavigationCommand command)
 {
-    std::optional<TSchedaVeicolo> record;
+    std::optional<QByteArray> record;
     NavigationStep step;
     try {
         VehicleArchive archive(Platform::instance().programFolder());
         step = navigationStep(command, position(), archive.count());
         if (step.kind == NavigationStep::Kind::Show)
-            record = archive.readAt(step.index);
+            record = archive.records().readAt(step.index);
         archive.close();
     } catch (...) {
         Messages::error(this, ArchiveMessages::accessFailure());
@@ -27,7 +28,7 @@ void TfrmAutoparco::navigate(NavigationCommand command)
     if (step.forgetsPosition)
         lblPosizione->clear();
     if (record)
-        subMostraScheda(*record, step.index + 1);
+        subMostraScheda(decodeRecord<TSchedaVeicolo>(*record), step.index + 1, *record);
     else if (step.kind == NavigationStep::Kind::EmptyArchive)
         Messages::information(this, ArchiveMessages::empty());
 }

@@ -1,6 +1,7 @@
 #include "card/TfrmAutoparco.h"
 
 #include "archive/FieldIndex.h"
+#include "archive/RecordCodec.h"
 #include "archive/StoredText.h"
 #include "widgets/PhotoView.h"
 
@@ -23,6 +24,12 @@ void TfrmAutoparco::subPulisciScheda()
 
 void TfrmAutoparco::subMostraScheda(const TSchedaVeicolo& record, int position)
 {
+    subMostraScheda(record, position, encodeRecord(record));
+}
+
+void TfrmAutoparco::subMostraScheda(const TSchedaVeicolo& record, int position, const QByteArray& stored)
+{
+    keepStored(position, stored);
     const auto& fields = TSchedaVeicolo::fields();
     for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i) {
         const QString& text = record.*(fields[i].member);
@@ -88,6 +95,12 @@ void TfrmAutoparco::setHiddenLabelText(QString TSchedaVeicolo::*member, const QS
 {
     if (QLabel* hidden = hiddenLabel(member))
         hidden->setText(text);
+}
+
+void TfrmAutoparco::keepStored(int position, const QByteArray& stored)
+{
+    m_keptPosition = position;
+    m_keptBytes = stored;
 }
 
 void TfrmAutoparco::clearAttachments()

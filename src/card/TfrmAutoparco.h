@@ -27,7 +27,9 @@ public:
     // Makes the card a new, empty card with the placeholder photo and the focus in txtTipo.
     void subPulisciScheda();
     // Shows a decoded record as position p, then that position's photo.
-    void subMostraScheda(const TSchedaVeicolo& record, int position) override;
+    void subMostraScheda(const TSchedaVeicolo& record, int position, const QByteArray& stored) override;
+    // The same for a record that is shown as stored in its own encoding.
+    void subMostraScheda(const TSchedaVeicolo& record, int position);
 
     // The record the card's controls hold, in stored order.
     TSchedaVeicolo recordOnCard() const;
@@ -80,6 +82,12 @@ private:
     void cmdNuovoClick();
     void cmdDuplicaClick();
     bool requiredFieldsPresent();
+    // Under the archive's lock, with the record stored at position now: whether Salva may
+    // overwrite it with record, asking when another program changed it since it was shown
+    // or when the kilometres look mistyped.
+    bool overwriteAgreed(int position, const QByteArray& storedNow, const TSchedaVeicolo& record);
+    // The bytes at position as the card last read or wrote them.
+    void keepStored(int position, const QByteArray& stored);
     void clearAttachments();
 
     // Companion windows
@@ -110,4 +118,6 @@ private:
     PhotoView* imgFoto = nullptr;
     PhotoView* imgBianco = nullptr;
     InfoLine* m_infoLine = nullptr;
+    int m_keptPosition = 0;
+    QByteArray m_keptBytes;
 };

@@ -2,6 +2,7 @@
 
 #include "archive/TSchedaVeicolo.h"
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -21,8 +22,9 @@ public:
     // The trimmed text of lblPosizione: empty for a new card.
     virtual QString position() const = 0;
     virtual QImage photo() const = 0;
-    // Shows a decoded record as position p, then that position's photo.
-    virtual void subMostraScheda(const TSchedaVeicolo& record, int position) = 0;
+    // Shows a decoded record as position p, then that position's photo. stored holds the
+    // bytes it was decoded from, which Salva compares with those stored at p by then.
+    virtual void subMostraScheda(const TSchedaVeicolo& record, int position, const QByteArray& stored) = 0;
 
 protected:
     CardAccess() = default;

@@ -42,10 +42,12 @@ CostEntryFound findCostEntryByLine(const QString& programFolder, int position, c
     CostFile file(programFolder, position);
     const int count = file.count();
     for (int i = 0; i < count; ++i) {
-        const TCostoVeicolo entry = file.readNext();
+        const QByteArray stored = file.records().readNext();
+        const TCostoVeicolo entry = decodeRecord<TCostoVeicolo>(stored);
         if (StoredText::trimmed(CostLine::build(entry)) == wanted) {
             found.position = i + 1; // the last match wins
             found.entry = entry;
+            found.stored = stored;
         }
     }
     file.close();

@@ -26,6 +26,7 @@ CostList loadCostList(const QString& programFolder, int position);
 struct CostEntryFound {
     int position = 0; // 1-based; 0 when no entry gives the line
     TCostoVeicolo entry;
+    QByteArray stored; // the bytes it was decoded from
 };
 
 // The entry whose cost line, trimmed, is the given line, trimmed; of several, the last in

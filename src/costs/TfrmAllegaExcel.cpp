@@ -337,6 +337,7 @@ void TfrmAllegaExcel::btnAggiungiClick()
         edit->clear();
     panCosti->txtImporto->setText(QStringLiteral("0,00"));
     panCosti->lblPosizione->clear();
+    m_keptEntry.clear();
     showEntryPanel();
 }
 
@@ -363,6 +364,7 @@ void TfrmAllegaExcel::btnModificaClick()
         for (const auto& field : TCostoVeicolo::fields())
             box(field.member)->setText(found.entry.*(field.member));
         panCosti->lblPosizione->setText(QString::number(found.position));
+        m_keptEntry = found.stored;
     }
     showEntryPanel();
 }
@@ -378,13 +380,22 @@ void TfrmAllegaExcel::btnSalvaClick()
     panCosti->txtImporto->setText(subFormattaImporto(panCosti->txtImporto->text()));
 
     const TCostoVeicolo entry = entryOnPanel();
+    const QByteArray bytes = encodeRecord(entry);
     const QString stored = StoredText::trimmed(panCosti->lblPosizione->text());
     int position = 0;
     try {
         CostFile file(programFolder(), vehiclePosition());
         if (!stored.isEmpty()) {
             position = stored.toInt();
-            file.overwriteAtPosition(position, entry);
+            // Bytes, not texts: another program's change in the unused bytes counts too.
+            const auto agreed = [this](const QByteArray& now) {
+                return m_keptEntry.isEmpty() || now == m_keptEntry ||
+                       Messages::question(this, QStringLiteral("Attenzione: la voce di costo è stata modificata da "
+                                                               "un'altra postazione dopo che è stata aperta.\n\r"
+                                                               "Sovrascriverla con i dati mostrati?"));
+            };
+            if (!file.records().overwriteConfirmed(position - 1, bytes, agreed))
+                return;
         } else {
             position = file.append(entry);
         }
@@ -394,6 +405,7 @@ void TfrmAllegaExcel::btnSalvaClick()
         return;
     }
     panCosti->lblPosizione->setText(QString::number(position));
+    m_keptEntry = bytes;
     Messages::information(this, stored.isEmpty()
                                     ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                     : QStringLiteral("Le modifiche apportate alla scheda corrente sono state "

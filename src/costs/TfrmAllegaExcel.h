@@ -64,4 +64,6 @@ private:
     // The entry panel's edit box of a cost field.
     QLineEdit* box(QString TCostoVeicolo::*member) const;
     const CardAccess* m_card = nullptr;
+    // The entry lblPosizione names, as the window last read or wrote it.
+    QByteArray m_keptEntry;
 };

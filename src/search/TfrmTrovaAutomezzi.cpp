@@ -277,7 +277,7 @@ void TfrmTrovaAutomezzi::lstRecordsDblClick()
             const VehicleSearch::Recalled recalled =
                 VehicleSearch::recall(Platform::instance().programFolder(), lstRecords->line(row));
             if (recalled.position > 0)
-                m_card->subMostraScheda(recalled.vehicle, recalled.position);
+                m_card->subMostraScheda(recalled.vehicle, recalled.position, recalled.stored);
         }
     } catch (...) {
     }

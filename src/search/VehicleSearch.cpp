@@ -105,7 +105,8 @@ Recalled recall(const QString& programFolder, const QString& line)
             found = scanner.index(); // the last match wins
     }
     if (found >= 0) {
-        recalled.vehicle = archive.readAt(found);
+        recalled.stored = archive.records().readAt(found);
+        recalled.vehicle = decodeRecord<TSchedaVeicolo>(recalled.stored);
         recalled.position = found + 1;
     }
     archive.close();

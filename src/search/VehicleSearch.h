@@ -63,6 +63,7 @@ Result search(const QString& programFolder, const Criteria& criteria);
 struct Recalled {
     int position = 0; // 1-based; 0 when no vehicle gives the line
     V vehicle;
+    QByteArray stored; // the bytes it was decoded from
 };
 
 // The vehicle whose search line, trimmed, is the given line, trimmed; of several, the last

@@ -1,5 +1,6 @@
 #include "CardFixture.h"
 
+#include "archive/RecordCodec.h"
 #include "archive/VehicleArchive.h"
 #include "widgets/ArtworkImage.h"
 #include "widgets/PhotoView.h"
@@ -101,9 +102,9 @@ void CardFixture::writeRecord(const TSchedaVeicolo& record)
 void CardFixture::showStored(int position)
 {
     VehicleArchive archive(platform.folder());
-    const TSchedaVeicolo record = archive.readAt(position - 1);
+    const QByteArray stored = archive.records().readAt(position - 1);
     archive.close();
-    card.subMostraScheda(record, position);
+    card.subMostraScheda(decodeRecord<TSchedaVeicolo>(stored), position, stored);
 }
 
 void CardFixture::type(const char* name, const QString& text)
