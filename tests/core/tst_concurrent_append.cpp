@@ -18,6 +18,9 @@ class tst_ConcurrentAppend : public QObject {
 private slots:
     void twoProgramsLoseNoVehicle_data();
     void twoProgramsLoseNoVehicle();
+    void confirmSeesTheBytesStoredNow();
+    void heldLockIsWaitedFor_data();
+    void heldLockIsWaitedFor();
 };
 
 void tst_ConcurrentAppend::twoProgramsLoseNoVehicle_data()
@@ -89,6 +92,100 @@ void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
                      qPrintable(tipo + QStringLiteral(" appears %1 times").arg(seen.value(tipo))));
         }
     }
+}
+
+namespace {
+
+// Another program on the folder, run to its end.
+void runRecordWriter(const QStringList& arguments)
+{
+    QProcess writer;
+    writer.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    writer.start(QStringLiteral(CORVANTA_RECORD_WRITER), arguments);
+    QVERIFY(writer.waitForFinished(30000));
+    QCOMPARE(writer.exitCode(), 0);
+}
+
+} // namespace
+
+// The check of an overwrite sees another program's write, also one in the unused bytes,
+// and a declined overwrite writes nothing.
+void tst_ConcurrentAppend::confirmSeesTheBytesStoredNow()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    TSchedaVeicolo record;
+    record.Tipo = QStringLiteral("Furgone");
+    {
+        VehicleArchive archive(folder);
+        archive.append(record);
+        archive.close();
+    }
+    VehicleArchive archive(folder);
+    const QByteArray shown = archive.records().readAt(0);
+    runRecordWriter({folder, QStringLiteral("padding"), QStringLiteral("1")});
+    QByteArray seen;
+    const QByteArray mine = encodeRecord(record);
+    QVERIFY(!archive.records().overwriteConfirmed(0, mine, [&seen](const QByteArray& now) {
+        seen = now;
+        return false;
+    }));
+    QVERIFY(seen != shown);
+    QCOMPARE(decodeRecord<TSchedaVeicolo>(seen).Tipo, record.Tipo); // the texts alone look the same
+    QCOMPARE(archive.records().readAt(0), seen);                    // declined: nothing written
+    QVERIFY(archive.records().overwriteConfirmed(0, mine, [](const QByteArray&) { return true; }));
+    QCOMPARE(archive.records().readAt(0), mine);
+    archive.close();
+}
+
+void tst_ConcurrentAppend::heldLockIsWaitedFor_data()
+{
+    QTest::addColumn<int>("heldMs");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("released within the wait") << 600 << true;
+    QTest::newRow("held beyond the wait") << 4000 << false;
+}
+
+// A writer waits for another program's lock, tells that it is busy once the wait is long,
+// and fails, rather than freezing, when the lock is held beyond the wait.
+void tst_ConcurrentAppend::heldLockIsWaitedFor()
+{
+    QFETCH(int, heldMs);
+    QFETCH(bool, written);
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    {
+        VehicleArchive archive(folder);
+        archive.append(TSchedaVeicolo());
+        archive.close();
+    }
+    QStringList told;
+    FixedRecordFile::setLockPatience({200, 1500});
+    FixedRecordFile::setLockWaitObserver([&told](FixedRecordFile::LockWait wait) {
+        if (wait != FixedRecordFile::LockWait::StillWaiting)
+            told << (wait == FixedRecordFile::LockWait::Started ? QStringLiteral("busy") : QStringLiteral("done"));
+    });
+
+    QProcess holder;
+    holder.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    holder.start(QStringLiteral(CORVANTA_RECORD_WRITER), {folder, QStringLiteral("hold"), QString::number(heldMs)});
+    while (!holder.canReadLine())
+        QVERIFY(holder.waitForReadyRead(30000));
+    QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
+
+    bool appended = false;
+    try {
+        VehicleArchive archive(folder);
+        archive.append(TSchedaVeicolo());
+        archive.close();
+        appended = true;
+    } catch (const FileAccessError&) {
+    }
+    FixedRecordFile::setLockWaitObserver({});
+    FixedRecordFile::setLockPatience({});
+    QVERIFY(holder.waitForFinished(30000));
+    QCOMPARE(appended, written);
+    QCOMPARE(told, (QStringList{QStringLiteral("busy"), QStringLiteral("done")}));
 }
 
 QTEST_GUILESS_MAIN(tst_ConcurrentAppend)

@@ -9,16 +9,13 @@
 #include "photo/PhotoFile.h"
 
 #include "FileTest.h"
+#include "SmallDisk.h"
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
-
-#ifdef Q_OS_LINUX
-#include <sys/mount.h>
-#endif
 
 namespace {
 
@@ -94,52 +91,6 @@ QStringList filesUnder(const QString& folder)
     return names;
 }
 
-// A 64 KiB file system mounted on a temporary folder, for the tests that run as root.
-class SmallDisk final {
-public:
-    SmallDisk()
-    {
-#ifdef Q_OS_LINUX
-        m_mounted = m_folder.isValid() && FileTest::runningAsRoot() &&
-                    ::mount("tmpfs", QFile::encodeName(m_folder.path()).constData(), "tmpfs", 0, "size=64k") == 0;
-#endif
-    }
-    ~SmallDisk()
-    {
-#ifdef Q_OS_LINUX
-        if (m_mounted)
-            ::umount2(QFile::encodeName(m_folder.path()).constData(), MNT_DETACH);
-#endif
-    }
-    SmallDisk(const SmallDisk&) = delete;
-    SmallDisk& operator=(const SmallDisk&) = delete;
-
-    bool mounted() const
-    {
-        return m_mounted;
-    }
-    QString programFolder() const
-    {
-        return m_folder.path() + QLatin1Char('/');
-    }
-
-    // Fills the disk to its last byte with a file of its own.
-    void fill() const
-    {
-        QFile filler(programFolder() + QStringLiteral("filler"));
-        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-        const QByteArray page(4096, 'x');
-        while (filler.write(page) == page.size()) {
-        }
-        while (filler.write("x", 1) == 1) {
-        }
-    }
-
-private:
-    QTemporaryDir m_folder;
-    bool m_mounted = false;
-};
-
 } // namespace
 
 class TestSafeFile : public QObject {
@@ -167,12 +118,13 @@ void TestSafeFile::writers_data()
 void TestSafeFile::fullDiskKeepsTheOldFile()
 {
     QFETCH(Writer, writer);
-    SmallDisk disk;
+    QTemporaryDir program;
+    SmallDisk disk(program.path());
     if (!disk.mounted())
         QSKIP("mounting a small file system needs root");
     QTemporaryDir outside;
     const QString outsideFolder = outside.path() + QLatin1Char('/');
-    const QString folder = disk.programFolder();
+    const QString folder = program.path() + QLatin1Char('/');
 
     QVERIFY(replaceWith(writer, folder, outsideFolder, 'a'));
     const QByteArray before = readFile(targetOf(writer, folder));

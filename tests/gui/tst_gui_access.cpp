@@ -1,6 +1,7 @@
 // The login and change-password windows over a real password file, and the start-up that
 // shows the login first.
 #include "FakePlatform.h"
+#include "SmallDisk.h"
 #include "WindowTest.h"
 
 #include "access/PasswordFile.h"
@@ -93,6 +94,7 @@ private slots:
     void returnWalksTheChangeBoxes();
     void closingTheChangeReturnsToAnEmptyLogin();
     void unwritablePasswordFile();
+    void fullDiskKeepsThePassword();
     void esciEndsTheProgram();
 };
 
@@ -299,6 +301,24 @@ void tst_GuiAccess::unwritablePasswordFile()
     QCOMPARE(p.stored(), QStringLiteral("PAROLAINIZIALE"));
     QVERIFY(p.windows.frmCambiaPassword()->isVisible());
     QCOMPARE(p.box(p.windows.frmCambiaPassword(), "txtConferma")->text(), QStringLiteral("nuova"));
+}
+
+// A change on a full disk is refused with the change's message, and the old password
+// file stays byte for byte, so the old password still logs in.
+void tst_GuiAccess::fullDiskKeepsThePassword()
+{
+    Program p;
+    SmallDisk disk(p.platform.folder());
+    if (!disk.mounted())
+        QSKIP("mounting a small file system needs root");
+    PasswordFile::storeNew(p.platform.folder(), QStringLiteral("parolainiziale"));
+    const QString path = p.platform.folder() + PasswordFile::fileName();
+    const QByteArray before = Gui::readFile(path);
+    disk.fill();
+    p.change(QStringLiteral("parolainiziale"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+    QCOMPARE(p.takeMessages(), QStringList{ChangeFailed});
+    QCOMPARE(Gui::readFile(path), before);
+    QCOMPARE(p.stored(), QStringLiteral("PAROLAINIZIALE"));
 }
 
 void tst_GuiAccess::esciEndsTheProgram()

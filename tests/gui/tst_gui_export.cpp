@@ -1,6 +1,7 @@
 // The export window opened from the card: its grid, the two questions, the file it
 // writes, what a failure shows, and its information line.
 #include "CardFixture.h"
+#include "SmallDisk.h"
 
 #include "help/TfrmGuida.h"
 #include "output/ExportFile.h"
@@ -66,6 +67,7 @@ private slots:
     void questions_data();
     void questions();
     void failureKeepsTheOldFile();
+    void fullDiskKeepsTheOldFile();
     void typedCellIsExportedNotStored();
     void helpTopic();
     void informationLine_data();
@@ -205,6 +207,32 @@ void tst_GuiExport::failureKeepsTheOldFile()
                                                                  "dati.\n\r\n\rAccertarsi che il file di Excel non sia "
                                                                  "già aperto."))}));
     QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(f.platform.shellOpened, QStringList());
+}
+
+// On a full disk the export fails as any export failure does, and the last export stays
+// byte for byte.
+void tst_GuiExport::fullDiskKeepsTheOldFile()
+{
+    CardFixture f;
+    SmallDisk disk(f.platform.folder());
+    if (!disk.mounted())
+        QSKIP("mounting a small file system needs root");
+    f.writeVehicles(1);
+    const QString path = ExportFile::path(f.platform.folder());
+    const QByteArray before("<html>the last export</html>");
+    Gui::writeFile(path, before);
+    disk.fill();
+    f.platform.queueAnswer(Answer::Yes);
+    withExportWindow(f, [](TfrmExpAutoparco* window) { Gui::click(window, "cmdEsporta"); });
+
+    QCOMPARE(f.takeMessages(),
+             QStringList(
+                 {CardFixture::shown(Kind::Question, TfrmExpAutoparco::firstQuestion()),
+                  CardFixture::shown(Kind::Plain, QStringLiteral("Attenzione: il sistema non permette di esportare i "
+                                                                 "dati.\n\r\n\rAccertarsi che il file di Excel non sia "
+                                                                 "già aperto."))}));
+    QCOMPARE(Gui::readFile(path), before);
     QCOMPARE(f.platform.shellOpened, QStringList());
 }
 
