@@ -34,7 +34,7 @@ public:
     QString saveFileName(QWidget*, const FileDialogOptions&) override { return {}; }
     bool print(QWidget*, const PrintJob&) override { return false; }
     void preview(QWidget*, const PrintJob&) override {}
-    void openWithShell(const QString&) override {}
+    bool openWithShell(const QString&) override { return true; }
     QDate today() const override { return QDate(2024, 3, 10); }
     QString programFolder() const override { return m_folder; }
 

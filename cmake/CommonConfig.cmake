@@ -10,5 +10,6 @@ target_compile_definitions(corvanta_common INTERFACE
     QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
     QT_DISABLE_DEPRECATED_UP_TO=0x060400
     QT_USE_QSTRINGBUILDER
-    QT_NO_FOREACH)
+    QT_NO_FOREACH
+    CORVANTA_VERSION="${PROJECT_VERSION}")
 target_include_directories(corvanta_common INTERFACE ${PROJECT_SOURCE_DIR}/src)

@@ -82,4 +82,18 @@ void storeNew(const QString& programFolder, const QString& typed)
     IniFile::writeValue(programFolder + fileName(), section(), key(), Crypt::CriptaPassword(normalForm(typed)));
 }
 
+QString firstPassword()
+{
+    return QStringLiteral("parolainiziale");
+}
+
+bool holdsFirstPassword(const QString& programFolder)
+{
+    try {
+        return readStored(programFolder) == normalForm(firstPassword());
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace PasswordFile

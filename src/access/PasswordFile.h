@@ -9,6 +9,11 @@ namespace PasswordFile {
 
 QString fileName();
 
+// The password the installation comes with.
+QString firstPassword();
+// Whether the file still holds the first password; false also when it cannot be read.
+bool holdsFirstPassword(const QString& programFolder);
+
 // A typed text as it is stored and compared: the letters a to z in upper case (no other
 // letter changes), then every character of code U+0020 or below removed at both ends.
 QString normalForm(const QString& typed);

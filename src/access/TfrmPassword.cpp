@@ -32,6 +32,7 @@ TfrmPassword::TfrmPassword(QWidget* parent) : QWidget(parent)
     Controls::gradientShape(panContainer, "shpSfondo", {8, 8, 344, 265}, ShapeRect::Gradient::Vertical,
                             Colours::SteelBlue, Qt::white);
     Controls::picture(panContainer, "imgLogo", {16, 16, 328, 160}, false);
+    imgPrimoAccesso = Controls::picture(panContainer, "imgPrimoAccesso", {16, 122, 200, 44}, false);
     Controls::gradientShape(panContainer, "shpTitolo", {16, 184, 328, 81}, ShapeRect::Gradient::Vertical,
                             QColor(0x7D, 0xA9, 0xCD), Qt::white);
     const QFont verdana = Fonts::font(QStringLiteral("Verdana"), 10);
@@ -68,6 +69,8 @@ void TfrmPassword::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (!event->spontaneous()) {
         centreOnScreen(this);
+        // A password of the clerk's own is never shown: the hint goes once it is changed.
+        imgPrimoAccesso->setVisible(PasswordFile::holdsFirstPassword(Platform::instance().programFolder()));
         txtPassword->setFocus();
     }
 }

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class ArtworkImage;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,4 +38,5 @@ private:
     QLineEdit* txtPassword = nullptr;
     QPushButton* cmdOK = nullptr;
     QLabel* lblMemory = nullptr;
+    ArtworkImage* imgPrimoAccesso = nullptr;
 };

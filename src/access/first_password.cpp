@@ -23,7 +23,7 @@ int main(int argc, char* argv[])
         if (!QDir().mkpath(folder))
             throw std::runtime_error("cannot create the program folder");
         // Named by the launcher's help topic; the program itself has no built-in password.
-        PasswordFile::storeNew(folder, QStringLiteral("parolainiziale"));
+        PasswordFile::storeNew(folder, PasswordFile::firstPassword());
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "%s: %s\n", argv[0], failure.what());
         return 1;

@@ -60,7 +60,7 @@ void TfrmAvvio::imgScadenzeClick()
 
 void TfrmAvvio::imgSitoClick()
 {
-    Platform::instance().openWithShell(Maker::webAddress());
+    Messages::openWithShell(this, Maker::webAddress());
 }
 
 void TfrmAvvio::imgInfoClick()

@@ -8,6 +8,9 @@
 #include "widgets/TextLink.h"
 #include "widgets/WindowFrame.h"
 
+#include <QDir>
+#include <QLineEdit>
+
 namespace {
 
 // The panel sits at 15, 15 and reaches down past the close button, which stands below
@@ -28,6 +31,16 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     Controls::shape(panContainer, "shpSfondo", {8, 8, 425, 72}, Qt::white, LightBlue);
     const Controls::Picture pictures[] = {{"imgLogo", {24, 16, 392, 54}}};
     Controls::pictures(panContainer, pictures);
+
+    // What support asks first: which version, and where the files are.
+    const QFont verdana = Fonts::font(QStringLiteral("Verdana"), 10);
+    Controls::label(panContainer, "lblVersione", {24, 104}, QStringLiteral("Corvanta, versione ") + Maker::version(),
+                    Fonts::font(QStringLiteral("Verdana"), 10, true));
+    Controls::label(panContainer, "lblCartella", {24, 134}, QStringLiteral("Cartella dei dati:"), verdana);
+    QLineEdit* txtCartella = Controls::editBox(panContainer, "txtCartella", {24, 154, 394, 24}, 32767, verdana);
+    txtCartella->setReadOnly(true);
+    txtCartella->setText(QDir::toNativeSeparators(Platform::instance().programFolder()));
+    txtCartella->setCursorPosition(0);
 
     const Controls::PushButton<TfrmInfo> closing[] = {
         {"btnChiudi", {280, 504, 161, 41}, "Chiudi", &TfrmInfo::btnChiudiClick}};
@@ -61,7 +74,7 @@ void TfrmInfo::btnChiudiClick()
 void TfrmInfo::lnkWebClick()
 {
     lnkWeb->setColour(TextLink::Normal);
-    Platform::instance().openWithShell(mailLink());
+    Messages::openWithShell(this, mailLink());
 }
 
 void TfrmInfo::lnkWebMouseDown()

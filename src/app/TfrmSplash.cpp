@@ -47,7 +47,7 @@ void TfrmSplash::btnChiudiClick()
 void TfrmSplash::lnkWebClick()
 {
     lnkWeb->setColour(TextLink::Normal);
-    Platform::instance().openWithShell(Maker::webAddress());
+    Messages::openWithShell(this, Maker::webAddress());
 }
 
 void TfrmSplash::lnkWebMouseDown()

@@ -36,9 +36,14 @@ bool TfrmAutoparco::requiredFieldsPresent()
 
 void TfrmAutoparco::cmdSalvaClick()
 {
+    save();
+}
+
+bool TfrmAutoparco::save()
+{
     btnFocus->setFocus();
     if (!requiredFieldsPresent())
-        return;
+        return false;
 
     const QString current = position();
     const TSchedaVeicolo record = recordOnCard();
@@ -55,23 +60,25 @@ void TfrmAutoparco::cmdSalvaClick()
             archive.close();
             // No writes nothing, the photo neither; the card keeps what the clerk typed.
             if (!agreed)
-                return;
+                return false;
             stored = archive.currentIndex();
         }
         archive.close();
     } catch (...) {
         // lblPosizione keeps its value: the card stays in the state it was in.
         Messages::error(this, ArchiveMessages::accessFailure());
-        return;
+        return false;
     }
 
     lblPosizione->setText(QString::number(stored));
     keepStored(stored, bytes);
+    rememberShownTexts();
     subSalvaFotoScheda();
     Messages::information(this, current.isEmpty()
                                     ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                     : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
                                                      "in archivio."));
+    return true;
 }
 
 bool TfrmAutoparco::overwriteAgreed(int shown, const QByteArray& storedNow, const TSchedaVeicolo& record)
@@ -89,6 +96,8 @@ bool TfrmAutoparco::overwriteAgreed(int shown, const QByteArray& storedNow, cons
 
 void TfrmAutoparco::cmdNuovoClick()
 {
+    if (!offerToSaveEdits())
+        return;
     subPulisciScheda();
 }
 

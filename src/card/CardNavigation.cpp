@@ -12,6 +12,8 @@
 
 void TfrmAutoparco::navigate(NavigationCommand command)
 {
+    if (!offerToSaveEdits())
+        return;
     std::optional<QByteArray> record;
     NavigationStep step;
     try {

@@ -158,7 +158,7 @@ void TfrmAllegaCartella::btnApriClick(int slot)
     const QString target =
         Attachments::shellTarget(Platform::instance().programFolder(), m_slots[slot].txtFile->text());
     if (!target.isEmpty())
-        Platform::instance().openWithShell(target);
+        Messages::openWithShell(this, target);
 }
 
 void TfrmAllegaCartella::imgCancellaClick(int slot)

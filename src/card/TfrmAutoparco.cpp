@@ -3,6 +3,7 @@
 #include "archive/FieldIndex.h"
 #include "archive/RecordCodec.h"
 #include "archive/StoredText.h"
+#include "platform/Platform.h"
 #include "widgets/PhotoView.h"
 
 #include <QCloseEvent>
@@ -19,6 +20,7 @@ void TfrmAutoparco::subPulisciScheda()
     clearAttachments();
     showPlaceholder();
     lblPosizione->clear();
+    rememberShownTexts();
     box(&TSchedaVeicolo::Tipo)->setFocus();
 }
 
@@ -33,13 +35,40 @@ void TfrmAutoparco::subMostraScheda(const TSchedaVeicolo& record, int position, 
     const auto& fields = TSchedaVeicolo::fields();
     for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i) {
         const QString& text = record.*(fields[i].member);
-        if (m_boxes[i])
+        if (m_boxes[i]) {
             m_boxes[i]->setText(text);
-        else
+            m_boxes[i]->setCursorPosition(0); // a long value shows its start
+        } else
             m_hiddenLabels[i]->setText(text);
     }
     lblPosizione->setText(QString::number(position));
+    rememberShownTexts();
     subApriFotoScheda();
+}
+
+void TfrmAutoparco::rememberShownTexts()
+{
+    for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i)
+        m_shownTexts[i] = m_boxes[i] ? m_boxes[i]->text() : QString();
+}
+
+bool TfrmAutoparco::boxesEdited() const
+{
+    for (int i = 0; i < TSchedaVeicolo::FieldCount; ++i) {
+        if (m_boxes[i] && m_boxes[i]->text() != m_shownTexts[i])
+            return true;
+    }
+    return false;
+}
+
+bool TfrmAutoparco::offerToSaveEdits()
+{
+    if (!boxesEdited())
+        return true;
+    if (!Messages::question(this, QStringLiteral("Le modifiche alla scheda corrente non sono state salvate.\n\r"
+                                                 "Salvarle adesso?")))
+        return true;
+    return save();
 }
 
 TSchedaVeicolo TfrmAutoparco::recordOnCard() const
@@ -126,6 +155,10 @@ void TfrmAutoparco::showEvent(QShowEvent* event)
 
 void TfrmAutoparco::closeEvent(QCloseEvent* event)
 {
+    if (!offerToSaveEdits()) {
+        event->ignore();
+        return;
+    }
     emit closed();
     event->accept();
 }

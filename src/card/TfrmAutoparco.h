@@ -37,6 +37,7 @@ public:
     // nullptr for the other kind.
     QLineEdit* box(QString TSchedaVeicolo::*member) const;
     QLabel* hiddenLabel(QString TSchedaVeicolo::*member) const;
+    bool offerToSaveEdits() override;
     QString position() const override;
     QImage photo() const override;
     QString boxText(QString TSchedaVeicolo::*member) const override;
@@ -79,6 +80,8 @@ private:
 
     // Saving, new and duplicate
     void cmdSalvaClick();
+    // Salva with all its checks and messages; true when the card was written.
+    bool save();
     void cmdNuovoClick();
     void cmdDuplicaClick();
     bool requiredFieldsPresent();
@@ -118,6 +121,10 @@ private:
     PhotoView* imgFoto = nullptr;
     PhotoView* imgBianco = nullptr;
     InfoLine* m_infoLine = nullptr;
+    // The texts of the 32 boxes as the card last showed or saved them.
+    std::array<QString, TSchedaVeicolo::FieldCount> m_shownTexts{};
+    void rememberShownTexts();
+    bool boxesEdited() const;
     int m_keptPosition = 0;
     QByteArray m_keptBytes;
 };

@@ -22,6 +22,10 @@ public:
     // The trimmed text of lblPosizione: empty for a new card.
     virtual QString position() const = 0;
     virtual QImage photo() const = 0;
+    // Before the card's texts are replaced: when the clerk typed into a box since the card
+    // was shown, asks whether to save first, and saves on Yes. False when the card must
+    // stay as it is (a save that did not happen).
+    virtual bool offerToSaveEdits() = 0;
     // Shows a decoded record as position p, then that position's photo. stored holds the
     // bytes it was decoded from, which Salva compares with those stored at p by then.
     virtual void subMostraScheda(const TSchedaVeicolo& record, int position, const QByteArray& stored) = 0;

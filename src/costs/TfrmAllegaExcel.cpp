@@ -27,6 +27,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTimer>
 
 namespace {
 
@@ -221,6 +222,7 @@ TfrmAllegaExcel::EntryPanel::EntryPanel(TfrmAllegaExcel& window, QWidget* stack)
 
     const Controls::PushButton<TfrmAllegaExcel> buttons[] = {
         {"cmdClose", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::btnChiudiClick},
+        {"btnElenco", {608, 594, 180, 34}, "Torna all'elenco", &TfrmAllegaExcel::btnElencoClick},
         {"btnSalva", {798, 594, 170, 34}, "Salva", &TfrmAllegaExcel::btnSalvaClick},
     };
     Controls::pushButtons(&window, panel, buttons, verdana(10));
@@ -289,8 +291,13 @@ void TfrmAllegaExcel::FormShow()
 {
     panContainer->find->forget();
     panContainer->txtTrova->clear();
-    panContainer->lblTotale->setText(QStringLiteral("0,00"));
     panContainer->lblTitolo->setText(vehicleTitle());
+    loadList();
+}
+
+void TfrmAllegaExcel::loadList()
+{
+    panContainer->lblTotale->setText(QStringLiteral("0,00"));
     // The start-up instance belongs to no card: it has no vehicle and reads no file.
     const int position = vehiclePosition();
     if (position <= 0)
@@ -317,6 +324,10 @@ bool TfrmAllegaExcel::eventFilter(QObject* watched, QEvent* event)
     if (watched == panCosti->txtImporto && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         return txtImportoKeyDown(key->key(), key->text());
+    } else if (watched == panCosti->txtImporto && event->type() == QEvent::FocusIn) {
+        // Typing replaces the whole amount, however the box was entered; after a click,
+        // once the click has placed the cursor.
+        QTimer::singleShot(0, panCosti->txtImporto, &QLineEdit::selectAll);
     } else if (watched == panCosti->txtImporto && event->type() == QEvent::FocusOut) {
         // A context menu takes the focus only for a moment: its paste still has to come.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
@@ -376,8 +387,10 @@ void TfrmAllegaExcel::btnSalvaClick()
         boxes.append({box(row.member), row.missing});
     if (!requiredBoxesFilled(this, boxes))
         return;
-    // Only amount text is stored, however the box was filled.
-    panCosti->txtImporto->setText(subFormattaImporto(panCosti->txtImporto->text()));
+    // Only amount text is stored, however the box was filled; never an amount the clerk
+    // did not see.
+    if (!txtImportoExit())
+        return;
 
     const TCostoVeicolo entry = entryOnPanel();
     const QByteArray bytes = encodeRecord(entry);
@@ -420,6 +433,14 @@ void TfrmAllegaExcel::btnStampaClick()
     StampaRiepilogo(this, QStringLiteral("Riepilogo costi sostenuti per ") + vehicleTitle(), lines);
 }
 
+void TfrmAllegaExcel::btnElencoClick()
+{
+    panContainer->find->forget();
+    panContainer->txtTrova->clear();
+    m_panels->setCurrentWidget(panContainer);
+    loadList();
+}
+
 void TfrmAllegaExcel::btnChiudiClick()
 {
     close();
@@ -430,17 +451,31 @@ void TfrmAllegaExcel::impDataClick()
     panCosti->txtData->setText(ProcessFormats::formatDate(Platform::instance().today()));
 }
 
-void TfrmAllegaExcel::txtImportoExit()
+bool TfrmAllegaExcel::txtImportoExit()
 {
     // The idle colour comes back with the focus style; the text becomes amount text.
-    panCosti->txtImporto->setText(subFormattaImporto(panCosti->txtImporto->text()));
+    QLineEdit* txtImporto = panCosti->txtImporto;
+    const QString typed = txtImporto->text();
+    const bool refused = !StoredText::trimmed(typed).isEmpty() && !Amount::read(typed);
+    if (refused && !m_refusingAmount) {
+        // The box that a message takes the focus from is left again: one message only.
+        m_refusingAmount = true;
+        Messages::warning(
+            this, QStringLiteral("Attenzione: l'importo «%1» non è un numero e non è stato accettato.").arg(typed));
+        m_refusingAmount = false;
+        txtImporto->setText(subFormattaImporto(typed));
+        txtImporto->setFocus(Qt::OtherFocusReason);
+        return false;
+    }
+    txtImporto->setText(subFormattaImporto(txtImporto->text()));
+    return !refused;
 }
 
 bool TfrmAllegaExcel::txtImportoKeyDown(int key, const QString& character)
 {
     if (isEnter(key)) {
-        txtImportoExit();
-        panCosti->txtData->setFocus(Qt::TabFocusReason);
+        if (txtImportoExit())
+            panCosti->txtData->setFocus(Qt::TabFocusReason);
         return true;
     }
     if (key == Qt::Key_Backspace || key == Qt::Key_Delete || key == Qt::Key_Left || key == Qt::Key_Right)

@@ -45,6 +45,10 @@ private:
     TCostoVeicolo entryOnPanel() const;
 
     void FormShow();
+    // The list and the total from the file, as an opening reads them.
+    void loadList();
+    // Torna all'elenco: the entry panel back to the list, read again from the file.
+    void btnElencoClick();
     void btnAggiungiClick();
     void btnModificaClick();
     void btnSalvaClick();
@@ -52,7 +56,9 @@ private:
     // Chiudi on either panel.
     void btnChiudiClick();
     void impDataClick();
-    void txtImportoExit();
+    // The amount box's text becomes amount text; a text that is no number is refused with
+    // a warning, and the focus goes back to the box. False when it was refused.
+    bool txtImportoExit();
     // True when the key event is used up: Enter moves on, only digits, "," and the
     // editing keys reach the box.
     bool txtImportoKeyDown(int key, const QString& character);
@@ -66,4 +72,5 @@ private:
     const CardAccess* m_card = nullptr;
     // The entry lblPosizione names, as the window last read or wrote it.
     QByteArray m_keptEntry;
+    bool m_refusingAmount = false;
 };

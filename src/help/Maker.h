@@ -3,7 +3,7 @@
 #include <QString>
 
 // The maker of the program: its web site, opened by the launcher and the splash window,
-// and its e-mail address, shown and written to by the information window.
+// its e-mail address, shown and written to by the information window, and the version.
 namespace Maker {
 inline QString webAddress()
 {
@@ -12,5 +12,10 @@ inline QString webAddress()
 inline QString emailAddress()
 {
     return QStringLiteral("info@corvanta.it");
+}
+// The program's version, as the build names it.
+inline QString version()
+{
+    return QStringLiteral(CORVANTA_VERSION);
 }
 } // namespace Maker

@@ -79,7 +79,7 @@ void TfrmGuida::lnkWebClick()
     lnkWeb->setColour(TextLink::Normal);
     // Not checked for: a missing guide is the shell's to report.
     const QString guide = Platform::instance().programFolder() + guideFileName();
-    Platform::instance().openWithShell(QLatin1Char('"') + guide + QLatin1Char('"'));
+    Messages::openWithShell(this, QLatin1Char('"') + guide + QLatin1Char('"'));
 }
 
 void TfrmGuida::lnkWebMouseDown()

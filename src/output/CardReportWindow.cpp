@@ -106,10 +106,12 @@ void CardReportWindow::btnStampaClick()
 {
     try {
         const Report::PreparedReport prepared = fillAndPrepare();
+        const QString jobName = QStringLiteral("Scheda veicolo ") +
+                                (m_card ? StoredText::trimmed(m_card->boxText(&TSchedaVeicolo::Targa)) : QString());
         if (m_output == Output::Print)
-            Platform::instance().print(this, printJob(prepared));
+            Platform::instance().print(this, printJob(prepared, jobName));
         else
-            Platform::instance().preview(this, printJob(prepared));
+            Platform::instance().preview(this, printJob(prepared, jobName));
     } catch (const std::exception&) {
         Messages::warning(this, failureMessage());
     }

@@ -135,7 +135,7 @@ void TfrmExpAutoparco::cmdEsportaClick()
         return;
     }
     if (Messages::question(this, doneQuestion()))
-        Platform::instance().openWithShell(QLatin1Char('"') + ExportFile::path(folder) + QLatin1Char('"'));
+        Messages::openWithShell(this, QLatin1Char('"') + ExportFile::path(folder) + QLatin1Char('"'));
 }
 
 void TfrmExpAutoparco::cmdGuidaClick()

@@ -33,6 +33,7 @@ public:
     // count, and how to paint pages from..to (1-based, inclusive) on a device. paint
     // raises the report engine's errors.
     struct PrintJob {
+        QString documentName; // what a printer queue or a PDF printer names the job
         QPageLayout layout;
         int pageCount = 0;
         std::function<void(QPagedPaintDevice& device, int fromPage, int toPage)> paint;
@@ -52,8 +53,9 @@ public:
     // The modal, maximised preview at 100 %; returns when the user closes it. Raises
     // what job.paint raises.
     virtual void preview(QWidget* parent, const PrintJob& job) = 0;
-    // Hands a file path or an address to the desktop shell; the result is not examined.
-    virtual void openWithShell(const QString& target) = 0;
+    // Hands a file path (in double quotes) or an address to the desktop shell; false when
+    // the desktop has no program for it.
+    virtual bool openWithShell(const QString& target) = 0;
     virtual QDate today() const = 0;
     // The folder that holds the archive and every other data file, with a trailing separator.
     virtual QString programFolder() const = 0;
@@ -88,4 +90,6 @@ inline void plain(QWidget* parent, const QString& text)
 {
     Platform::instance().message(parent, Platform::MessageKind::Plain, text);
 }
+// Opens a file or an address with the shell, and tells the clerk when nothing will open it.
+void openWithShell(QWidget* parent, const QString& target);
 } // namespace Messages

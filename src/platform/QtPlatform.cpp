@@ -85,6 +85,7 @@ void preparePrinter(QPrinter& printer, const Platform::PrintJob& job)
 {
     printer.setFullPage(true);
     printer.setPageLayout(job.layout);
+    printer.setDocName(job.documentName);
     if (QPrinterInfo::availablePrinterNames().isEmpty()) {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
@@ -217,7 +218,7 @@ void QtPlatform::preview(QWidget* parent, const PrintJob& job)
         std::rethrow_exception(failure);
 }
 
-void QtPlatform::openWithShell(const QString& quotedOrPlain)
+bool QtPlatform::openWithShell(const QString& quotedOrPlain)
 {
     // Paths come enclosed in double quotes, as a command line would want them; the
     // desktop wants the bare path.
@@ -225,7 +226,7 @@ void QtPlatform::openWithShell(const QString& quotedOrPlain)
     if (target.size() >= 2 && target.startsWith(QLatin1Char('"')) && target.endsWith(QLatin1Char('"')))
         target = target.mid(1, target.size() - 2);
     const QUrl url = QFileInfo::exists(target) ? QUrl::fromLocalFile(target) : QUrl::fromUserInput(target);
-    QDesktopServices::openUrl(url);
+    return QDesktopServices::openUrl(url);
 }
 
 QDate QtPlatform::today() const

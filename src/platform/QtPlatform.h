@@ -11,7 +11,7 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
     bool print(QWidget* parent, const PrintJob& job) override;
     void preview(QWidget* parent, const PrintJob& job) override;
-    void openWithShell(const QString& target) override;
+    bool openWithShell(const QString& target) override;
     QDate today() const override;
     QString programFolder() const override;
 

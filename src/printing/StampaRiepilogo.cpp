@@ -24,7 +24,7 @@ void StampaRiepilogo(QWidget* caller, const QString& title, const QStringList& l
         Report::ReportTemplate repRiepilogo = ReportTemplates::riepilogoDati();
         ReportTemplates::fillRiepilogo(repRiepilogo, title, lines);
         const Report::PreparedReport prepared = Report::prepare(repRiepilogo, Platform::instance().today());
-        Platform::instance().print(caller, printJob(prepared));
+        Platform::instance().print(caller, printJob(prepared, title));
     } catch (const Report::Error& error) {
         Messages::error(caller, failureMessage(error.message()));
     } catch (const std::bad_alloc&) {

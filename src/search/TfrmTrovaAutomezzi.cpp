@@ -273,7 +273,9 @@ void TfrmTrovaAutomezzi::lstRecordsDblClick()
     try {
         const LineList* lstRecords = panContainer->lstRecords;
         const int row = lstRecords->selectedRow();
-        if (row >= 0 && m_card && StoredText::trimmed(panAvvio->lblMemory->text()) == QLatin1String("autoparco")) {
+        // The card's unsaved edits are offered for saving before the recall reads the archive.
+        if (row >= 0 && m_card && StoredText::trimmed(panAvvio->lblMemory->text()) == QLatin1String("autoparco") &&
+            m_card->offerToSaveEdits()) {
             const VehicleSearch::Recalled recalled =
                 VehicleSearch::recall(Platform::instance().programFolder(), lstRecords->line(row));
             if (recalled.position > 0)

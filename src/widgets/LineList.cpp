@@ -2,11 +2,51 @@
 
 #include "widgets/Fonts.h"
 
-#include <QStringListModel>
+#include <QFontMetrics>
 
-LineList::LineList(QWidget* parent) : QListView(parent), m_model(new QStringListModel(this))
+#include <QStringListModel>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
+
+namespace {
+
+// The lines, each also its own tooltip.
+class LineModel final : public QStringListModel {
+public:
+    using QStringListModel::QStringListModel;
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        return QStringListModel::data(index, role == Qt::ToolTipRole ? Qt::DisplayRole : role);
+    }
+};
+
+// Every line has the size of the first, so the first is made as wide as the widest line
+// and one character more: the scroll range then shows the widest line's end.
+class WidestLineDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setWidestLine(const QString& line) { m_widest = line; }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics metrics(option.font);
+        const int extra = metrics.horizontalAdvance(m_widest + QLatin1Char(' ')) -
+                          metrics.horizontalAdvance(index.data(Qt::DisplayRole).toString());
+        size.rwidth() += std::max(0, extra);
+        return size;
+    }
+
+private:
+    QString m_widest;
+};
+
+} // namespace
+
+LineList::LineList(QWidget* parent) : QListView(parent), m_model(new LineModel(this))
 {
     setModel(m_model);
+    setItemDelegate(new WidestLineDelegate(this));
     setFont(Fonts::fixedPitch(12));
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -18,6 +58,13 @@ LineList::LineList(QWidget* parent) : QListView(parent), m_model(new QStringList
 
 void LineList::setLines(const QStringList& lines)
 {
+    // Fixed pitch: the longest line is the widest.
+    const QString* widest = nullptr;
+    for (const QString& line : lines) {
+        if (!widest || line.size() > widest->size())
+            widest = &line;
+    }
+    static_cast<WidestLineDelegate*>(itemDelegate())->setWidestLine(widest ? *widest : QString());
     m_model->setStringList(lines);
 }
 
@@ -33,7 +80,7 @@ int LineList::count() const
 
 void LineList::clear()
 {
-    m_model->setStringList({});
+    setLines({});
 }
 
 int LineList::selectedRow() const

@@ -95,6 +95,7 @@ private slots:
     void closingTheChangeReturnsToAnEmptyLogin();
     void unwritablePasswordFile();
     void fullDiskKeepsThePassword();
+    void firstPasswordHintOnlyWhileItHolds();
     void esciEndsTheProgram();
 };
 
@@ -319,6 +320,20 @@ void tst_GuiAccess::fullDiskKeepsThePassword()
     QCOMPARE(p.takeMessages(), QStringList{ChangeFailed});
     QCOMPARE(Gui::readFile(path), before);
     QCOMPARE(p.stored(), QStringLiteral("PAROLAINIZIALE"));
+}
+
+// The login's picture gives the first password only while it is the password: a password
+// of the clerk's own is never readable on screen.
+void tst_GuiAccess::firstPasswordHintOnlyWhileItHolds()
+{
+    Program p;
+    const auto hint = [&p] { return p.windows.frmPassword()->findChild<QWidget*>(QStringLiteral("imgPrimoAccesso")); };
+    QVERIFY(hint());
+    QVERIFY(hint()->isVisible());
+    p.change(QStringLiteral("parolainiziale"), QStringLiteral("nuova"), QStringLiteral("nuova"));
+    QCOMPARE(p.takeMessages(), QStringList{Changed});
+    QTRY_VERIFY(p.windows.frmPassword()->isVisible());
+    QVERIFY(!hint()->isVisible());
 }
 
 void tst_GuiAccess::esciEndsTheProgram()

@@ -125,6 +125,8 @@ private slots:
     void amountKeys();
     void amountNormalised_data();
     void amountNormalised();
+    void amountTypedAfterAClickReplacesIt();
+    void backToTheList();
     void todaysDate();
     void find();
     void print();
@@ -477,25 +479,27 @@ void tst_GuiCosts::amountNormalised_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("amount");
     QTest::addColumn<bool>("byEnter"); // else by clicking into another box
+    QTest::addColumn<bool>("refused"); // no number: refused with a warning
 
-    QTest::newRow("12,3 Enter") << QStringLiteral("12,3") << QStringLiteral("12,30") << true;
-    QTest::newRow("empty") << QString() << QStringLiteral("0,00") << false;
-    QTest::newRow("12") << QStringLiteral("12") << QStringLiteral("12,00") << true;
-    QTest::newRow("12,") << QStringLiteral("12,") << QStringLiteral("12,00") << false;
-    QTest::newRow(",5") << QStringLiteral(",5") << QStringLiteral("0,50") << true;
-    QTest::newRow("0012,345") << QStringLiteral("0012,345") << QStringLiteral("12,35") << false;
-    QTest::newRow("1,005") << QStringLiteral("1,005") << QStringLiteral("1,00") << true;
-    QTest::newRow("2,675") << QStringLiteral("2,675") << QStringLiteral("2,67") << true;
-    QTest::newRow("1,2,3") << QStringLiteral("1,2,3") << QStringLiteral("0,00") << true;
-    QTest::newRow(",") << QStringLiteral(",") << QStringLiteral("0,00") << false;
+    QTest::newRow("12,3 Enter") << QStringLiteral("12,3") << QStringLiteral("12,30") << true << false;
+    QTest::newRow("empty") << QString() << QStringLiteral("0,00") << false << false;
+    QTest::newRow("12") << QStringLiteral("12") << QStringLiteral("12,00") << true << false;
+    QTest::newRow("12,") << QStringLiteral("12,") << QStringLiteral("12,00") << false << false;
+    QTest::newRow(",5") << QStringLiteral(",5") << QStringLiteral("0,50") << true << false;
+    QTest::newRow("0012,345") << QStringLiteral("0012,345") << QStringLiteral("12,35") << false << false;
+    QTest::newRow("1,005") << QStringLiteral("1,005") << QStringLiteral("1,00") << true << false;
+    QTest::newRow("2,675") << QStringLiteral("2,675") << QStringLiteral("2,67") << true << false;
+    QTest::newRow("1,2,3") << QStringLiteral("1,2,3") << QStringLiteral("0,00") << true << true;
+    QTest::newRow(",") << QStringLiteral(",") << QStringLiteral("0,00") << false << false;
     // The box holds 15 characters: past 12 integer digits the zero decimals do not fit,
     // and the number it keeps is still the one typed.
-    QTest::newRow("15 nines") << QStringLiteral("999999999999999") << QStringLiteral("999999999999999") << true;
+    QTest::newRow("15 nines") << QStringLiteral("999999999999999") << QStringLiteral("999999999999999") << true
+                              << false;
     QTest::newRow("13 digits and one decimal")
-        << QStringLiteral("1234567890123,4") << QStringLiteral("1234567890123,4") << false;
+        << QStringLiteral("1234567890123,4") << QStringLiteral("1234567890123,4") << false << false;
     // Not typeable, only pasted: still no amount text but amount text leaves the box.
-    QTest::newRow("pasted letters") << QStringLiteral("abc") << QStringLiteral("0,00") << true;
-    QTest::newRow("pasted 1e400") << QStringLiteral("1e400") << QStringLiteral("0,00") << false;
+    QTest::newRow("pasted letters") << QStringLiteral("abc") << QStringLiteral("0,00") << true << true;
+    QTest::newRow("pasted 1e400") << QStringLiteral("1e400") << QStringLiteral("0,00") << false << true;
 }
 
 void tst_GuiCosts::amountNormalised()
@@ -503,6 +507,7 @@ void tst_GuiCosts::amountNormalised()
     QFETCH(QString, text);
     QFETCH(QString, amount);
     QFETCH(bool, byEnter);
+    QFETCH(bool, refused);
 
     CardFixture f;
     showVehicle(f, 1);
@@ -516,7 +521,53 @@ void tst_GuiCosts::amountNormalised()
     else
         QTest::mouseClick(w.box(QStringLiteral("txtPagatore")), Qt::LeftButton);
     QCOMPARE(box->text(), amount);
-    QCOMPARE(w.window.focusWidget(), w.box(byEnter ? QStringLiteral("txtData") : QStringLiteral("txtPagatore")));
+    // A text that is no number is refused aloud, and the focus goes back to the box.
+    QCOMPARE(f.takeMessages(),
+             refused
+                 ? QStringList{CardFixture::shown(
+                       Platform::MessageKind::Warning,
+                       QStringLiteral("Attenzione: l'importo «%1» non è un numero e non è stato accettato.").arg(text))}
+                 : QStringList());
+    QCOMPARE(w.window.focusWidget(),
+             refused ? box : w.box(byEnter ? QStringLiteral("txtData") : QStringLiteral("txtPagatore")));
+}
+
+// A click into the preset "0,00" selects it, so typing replaces it instead of making
+// "0,003,2", which the box would refuse on leaving.
+void tst_GuiCosts::amountTypedAfterAClickReplacesIt()
+{
+    CardFixture f;
+    showVehicle(f, 1);
+    CostWindow w(f);
+    w.click("btnAggiungi");
+    QLineEdit* box = w.box(QStringLiteral("txtImporto"));
+    QCOMPARE(box->text(), QStringLiteral("0,00"));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+    QTest::qWait(0);
+    QTest::keyClicks(box, QStringLiteral("3,2"));
+    QCOMPARE(box->text(), QStringLiteral("3,2"));
+    QTest::mouseClick(w.box(QStringLiteral("txtPagatore")), Qt::LeftButton);
+    QCOMPARE(box->text(), QStringLiteral("3,20"));
+    QCOMPARE(f.takeMessages(), QStringList());
+}
+
+// "Torna all'elenco" reads the list and the total from the file again and shows them.
+void tst_GuiCosts::backToTheList()
+{
+    CardFixture f;
+    showVehicle(f, 1);
+    CostWindow w(f);
+    w.click("btnAggiungi");
+    w.fill(entry(QStringLiteral("01/01/2026"), QStringLiteral("Lavaggio"), QStringLiteral("Ufficio"),
+                 QStringLiteral("Autolavaggio"), QStringLiteral("12,30")));
+    w.click("btnSalva");
+    QCOMPARE(f.takeMessages(), QStringList{Inserted});
+    QVERIFY(w.entryPanelShown());
+    w.click("btnElenco");
+    QVERIFY(!w.entryPanelShown());
+    QCOMPARE(w.list()->count(), 1);
+    QVERIFY(w.list()->line(0).contains(QStringLiteral("Lavaggio")));
+    QCOMPARE(w.label("lblTotale")->text(), QStringLiteral("€ 12,30"));
 }
 
 void tst_GuiCosts::todaysDate()

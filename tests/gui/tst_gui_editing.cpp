@@ -341,10 +341,15 @@ void tst_GuiEditing::newCard()
     QVERIFY(f.imgFoto()->picture() != placeholderPicture());
     f.type("txtNote", QStringLiteral("Da non salvare"));
 
+    // The typed note is offered for saving; No discards it.
+    f.platform.queueAnswer(Platform::Answer::No);
     f.click("cmdNuovo");
 
     Gui::verifyNewAndEmpty(&f.card);
-    QCOMPARE(f.takeMessages(), QStringList());
+    QCOMPARE(f.takeMessages(),
+             QStringList{CardFixture::shown(
+                 Platform::MessageKind::Question,
+                 QStringLiteral("Le modifiche alla scheda corrente non sono state salvate.\n\rSalvarle adesso?"))});
     QCOMPARE(f.archiveBytes(), archive);
     QCOMPARE(Gui::readFile(f.photoPath(2)), photo);
 }

@@ -4,8 +4,10 @@
 #include "widgets/FindInList.h"
 #include "widgets/LineList.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -44,6 +46,7 @@ private slots:
     void findsAndWraps();
     void emptyListMessage();
     void enterMovesToTheButton();
+    void widestLineScrollsIntoView();
 };
 
 void tst_GuiFindInList::findsAndWraps()
@@ -82,6 +85,24 @@ void tst_GuiFindInList::enterMovesToTheButton()
     QTest::keyClick(w.txtTrova, Qt::Key_Return);
     QVERIFY(w.btnTrova->hasFocus());
     QCOMPARE(w.lstRecords->selectedRow(), -1);
+}
+
+// The list scrolls far enough to show the widest line's last character, whichever row it
+// is in, and every line is its own tooltip.
+void tst_GuiFindInList::widestLineScrollsIntoView()
+{
+    ListWindow w;
+    const QString widest =
+        QStringLiteral("Fiat Ducato    AB123CD   ") + QString(60, QLatin1Char('.')) + QStringLiteral("31/12/2026");
+    w.lstRecords->setLines({QStringLiteral("Panda"), widest, QStringLiteral("Ypsilon")});
+    QApplication::processEvents();
+    const QFontMetrics metrics(w.lstRecords->font());
+    QScrollBar* bar = w.lstRecords->horizontalScrollBar();
+    QVERIFY(bar->maximum() > 0);
+    QVERIFY2(bar->maximum() + w.lstRecords->viewport()->width() >= metrics.horizontalAdvance(widest + QLatin1Char(' ')),
+             qPrintable(QString::number(bar->maximum())));
+    const QModelIndex second = w.lstRecords->model()->index(1, 0);
+    QCOMPARE(second.data(Qt::ToolTipRole).toString(), widest);
 }
 
 QTEST_MAIN(tst_GuiFindInList)

@@ -13,7 +13,9 @@
 #include "widgets/TextLink.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -55,6 +57,9 @@ private slots:
     void topicIsReadOnly();
     void links_data();
     void links();
+    void linkWithoutProgram_data();
+    void linkWithoutProgram();
+    void informationShowsVersionAndFolder();
     void linkColours_data();
     void linkColours();
     void freshWindowEachOpening_data();
@@ -192,6 +197,53 @@ void tst_GuiHelp::links()
     QCOMPARE(platform.shellOpened, QStringList{expected});
     QVERIFY(shown->isVisible());
     QCOMPARE(platform.messages.size(), 0);
+}
+
+void tst_GuiHelp::linkWithoutProgram_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("help's guide") << "frmGuida"
+                                  << "Guida.pdf";
+    QTest::newRow("information's mail") << "frmInfo"
+                                        << "info@corvanta.it";
+    QTest::newRow("splash's site") << "frmSplash"
+                                   << "http://www.corvanta.it";
+}
+
+// Where the desktop has no program for a link, the clerk is told so.
+void tst_GuiHelp::linkWithoutProgram()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, named);
+    FakePlatform platform;
+    platform.shellOpens = false;
+    std::unique_ptr<QDialog> shown;
+    if (window == QLatin1String("frmGuida"))
+        shown = std::make_unique<TfrmGuida>();
+    else if (window == QLatin1String("frmInfo"))
+        shown = std::make_unique<TfrmInfo>();
+    else
+        shown = std::make_unique<TfrmSplash>();
+    shown->show();
+    QVERIFY(QTest::qWaitForWindowExposed(shown.get()));
+    QWidget* link = shown->findChild<QWidget*>(QStringLiteral("lnkWeb"));
+    QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().kind, Platform::MessageKind::Information);
+    QCOMPARE(platform.messages.first().text,
+             QStringLiteral("Attenzione: il sistema non ha un programma per aprire «%1».").arg(named));
+}
+
+void tst_GuiHelp::informationShowsVersionAndFolder()
+{
+    FakePlatform platform;
+    TfrmInfo info;
+    info.show();
+    QCOMPARE(Gui::label(&info, "lblVersione")->text(), QStringLiteral("Corvanta, versione ") + Maker::version());
+    QLineEdit* folder = Gui::editBox(&info, "txtCartella");
+    QCOMPARE(folder->text(), QDir::toNativeSeparators(platform.folder()));
+    QVERIFY(folder->isReadOnly());
 }
 
 void tst_GuiHelp::linkColours_data()

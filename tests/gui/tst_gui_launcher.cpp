@@ -145,6 +145,8 @@ void tst_GuiLauncher::closingCardReturnsToLauncher()
     QCOMPARE(Gui::label(card, "lblFile01")->text(), QStringLiteral("libretto.pdf"));
     QTest::keyClicks(Gui::editBox(card, "txtNote"), QStringLiteral(" modificata"));
 
+    // The typed note is offered for saving; No closes without saving.
+    platform.queueAnswer(Platform::Answer::No);
     if (exitButton)
         Gui::click(card, "cmdEsci");
     else
@@ -158,7 +160,8 @@ void tst_GuiLauncher::closingCardReturnsToLauncher()
     QVERIFY(card->isVisible());
     QVERIFY(!launcher->isVisible());
     Gui::verifyNewAndEmpty(card);
-    QCOMPARE(platform.messages.size(), 0);
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.first().kind, Platform::MessageKind::Question);
 }
 
 void tst_GuiLauncher::endsProgram_data()

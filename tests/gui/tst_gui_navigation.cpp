@@ -88,13 +88,20 @@ void tst_GuiNavigation::commands()
         f.card.subMostraScheda(CardFixture::vehicle(start.toInt()), start.toInt());
     f.type("txtTipo", QStringLiteral("Bozza"));
 
+    // The typed Tipo is offered for saving first; No goes on without saving.
+    f.platform.queueAnswer(Platform::Answer::No);
     f.click(command.toLatin1().constData());
 
     QCOMPARE(f.positionText(), position);
     QCOMPARE(f.tipo(), tipo);
     if (tipo != QLatin1String("Bozza"))
         QCOMPARE(f.box("txtMarca")->text(), CardFixture::vehicle(position.toInt()).Marca);
-    QCOMPARE(f.takeMessages(), emptyMessage ? QStringList{CardFixture::emptyArchive()} : QStringList());
+    QStringList expected{CardFixture::shown(
+        Platform::MessageKind::Question,
+        QStringLiteral("Le modifiche alla scheda corrente non sono state salvate.\n\rSalvarle adesso?"))};
+    if (emptyMessage)
+        expected << CardFixture::emptyArchive();
+    QCOMPARE(f.takeMessages(), expected);
     // Paging never writes; a missing archive is created empty.
     const QFileInfo archive(f.archivePath());
     QVERIFY(archive.isFile());
@@ -205,9 +212,15 @@ void tst_GuiNavigation::failures()
     const QString position = f.positionText();
     f.makeUnreachable(failure);
 
+    // The typed make is offered for saving first; No goes on to the failing read.
+    f.platform.queueAnswer(Platform::Answer::No);
     f.click(command.toLatin1().constData());
 
-    QCOMPARE(f.takeMessages(), QStringList{CardFixture::accessFailure()});
+    QCOMPARE(f.takeMessages(),
+             (QStringList{CardFixture::shown(Platform::MessageKind::Question,
+                                             QStringLiteral("Le modifiche alla scheda corrente non sono state "
+                                                            "salvate.\n\rSalvarle adesso?")),
+                          CardFixture::accessFailure()}));
     QCOMPARE(f.positionText(), position);
     QVERIFY(f.card.recordOnCard() == before);
 }

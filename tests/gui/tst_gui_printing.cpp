@@ -25,6 +25,7 @@ struct PdfReading {
     int pages = 0;
     QString pageSize;  // as pdfinfo gives it, "841.89 x 595.276 pts (A4)"
     QStringList texts; // one per page, laid out as printed
+    QString title;     // the job's name
 };
 
 // Reads a PDF back; fails the test when the tools are missing or the file unreadable.
@@ -41,6 +42,8 @@ PdfReading readPdf(const QString& path)
             reading.pages = line.mid(6).trimmed().toInt();
         else if (line.startsWith(QLatin1String("Page size:")))
             reading.pageSize = line.mid(10).trimmed();
+        else if (line.startsWith(QLatin1String("Title:")))
+            reading.title = line.mid(6).trimmed();
     }
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -100,6 +103,7 @@ class tst_GuiPrinting : public QObject {
 
 private slots:
     void initTestCase();
+    void jobNames();
     void summaryToPdf_data();
     void summaryToPdf();
     void summaryCancelled();
@@ -119,6 +123,23 @@ void tst_GuiPrinting::initTestCase()
 {
     if (!popplerPresent())
         QSKIP("pdfinfo and pdftotext (poppler-utils) are needed to read the printouts back");
+}
+
+// Every job carries a name, which a PDF printer makes the file's title.
+void tst_GuiPrinting::jobNames()
+{
+    CardFixture f;
+    f.writeVehicles(1);
+    f.showStored(1);
+    const QString card = f.platform.folder() + QStringLiteral("scheda.pdf");
+    f.platform.queuePrintFile(card);
+    runCardWindow(f, "cmdStampa", "btnStampa");
+    QCOMPARE(readPdf(card).title, QStringLiteral("Scheda veicolo ") + CardFixture::vehicle(1).Targa);
+
+    const QString summary = f.platform.folder() + QStringLiteral("riepilogo.pdf");
+    f.platform.queuePrintFile(summary);
+    StampaRiepilogo(&f.card, Title, {QStringLiteral("riga 1")});
+    QCOMPARE(readPdf(summary).title, Title);
 }
 
 void tst_GuiPrinting::summaryToPdf_data()
@@ -371,7 +392,7 @@ void tst_GuiPrinting::previewWindow()
         }
     });
     QWidget owner;
-    QtPlatform().preview(&owner, printJob(prepared));
+    QtPlatform().preview(&owner, printJob(prepared, QStringLiteral("Anteprima")));
     QVERIFY(maximised);
     QCOMPARE(zoom, 1.0);
     QCOMPARE(shown, (QStringList{QStringLiteral("QComboBox"), QStringLiteral("zoomOutAction"),

@@ -12,6 +12,7 @@ template <typename Target> void paintAsPdf(Target target, const Platform::PrintJ
 {
     QPdfWriter writer(target);
     writer.setResolution(300);
+    writer.setTitle(job.documentName);
     job.paint(writer, 1, job.pageCount);
 }
 
@@ -70,9 +71,10 @@ void FakePlatform::preview(QWidget*, const PrintJob& job)
         paintAsPdf(previewFile, job);
 }
 
-void FakePlatform::openWithShell(const QString& target)
+bool FakePlatform::openWithShell(const QString& target)
 {
     shellOpened.append(target);
+    return shellOpens;
 }
 
 const char* kindName(Platform::MessageKind kind)

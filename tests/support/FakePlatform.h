@@ -45,6 +45,8 @@ public:
     QList<ShownPrint> prints;
     QList<ShownDialog> dialogs;
     QStringList shellOpened;
+    // What the shell answers: false as a desktop with no program for the target.
+    bool shellOpens = true;
     QDate fixedToday = QDate(2026, 12, 10);
 
     QString folder() const { return m_folder; }
@@ -57,7 +59,7 @@ public:
     QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
     bool print(QWidget* parent, const PrintJob& job) override;
     void preview(QWidget* parent, const PrintJob& job) override;
-    void openWithShell(const QString& target) override;
+    bool openWithShell(const QString& target) override;
     QDate today() const override { return fixedToday; }
     QString programFolder() const override { return m_folder; }
 
