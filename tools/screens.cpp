@@ -4,6 +4,7 @@
 
 #include "access/TfrmCambiaPassword.h"
 #include "access/TfrmPassword.h"
+#include "access/PasswordFile.h"
 #include "app/AppWindows.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
@@ -167,9 +168,16 @@ int main(int argc, char* argv[])
     }
     PhotoFile::save(samplePhoto(), PhotoFile::pathFor(platform.programFolder(), QStringLiteral("1")));
 
+    PasswordFile::storeNew(platform.programFolder(), PasswordFile::firstPassword());
     AppWindows windows;
     windows.showFirst();
     save(windows.frmPassword(), folder, QStringLiteral("login"));
+    // Once the password is the clerk's own, the login shows no password.
+    PasswordFile::storeNew(platform.programFolder(), QStringLiteral("nuova"));
+    windows.frmPassword()->hide();
+    windows.frmPassword()->show();
+    save(windows.frmPassword(), folder, QStringLiteral("login-changed"));
+    PasswordFile::storeNew(platform.programFolder(), PasswordFile::firstPassword());
     AppWindows::swap(windows.frmPassword(), windows.frmCambiaPassword());
     windows.frmCambiaPassword()->findChild<QLineEdit*>(QStringLiteral("txtPasswordOld"))->setText(QStringLiteral("x"));
     save(windows.frmCambiaPassword(), folder, QStringLiteral("change-password"));
