@@ -2,6 +2,14 @@
 
 namespace BackupLine {
 
+namespace {
+QString counted(int count, int width, const char* one, const char* many)
+{
+    return QString::number(count).rightJustified(width) + QLatin1Char(' ') +
+           QString(QLatin1String(count == 1 ? one : many)).leftJustified(static_cast<int>(qstrlen(many)));
+}
+} // namespace
+
 QString sizeText(qint64 bytes)
 {
     if (bytes < 1024 * 1024)
@@ -18,10 +26,8 @@ QString of(const QDateTime& taken, const BackupSummary& summary)
         return when + QStringLiteral("  ") + sizeText(summary.fileSize).rightJustified(9) +
                QStringLiteral("  illeggibile");
     return when + QStringLiteral("  ") + sizeText(summary.fileSize).rightJustified(9) + QStringLiteral("  ") +
-           QString::number(summary.cards).rightJustified(6) + QStringLiteral(" schede") +
-           QString::number(summary.costEntries).rightJustified(7) + QStringLiteral(" costi") +
-           QString::number(summary.photos).rightJustified(5) + QStringLiteral(" foto") +
-           QString::number(summary.attachments).rightJustified(5) + QStringLiteral(" allegati");
+           counted(summary.cards, 6, "scheda", "schede") + counted(summary.costEntries, 7, "costo", "costi") +
+           counted(summary.photos, 5, "foto", "foto") + counted(summary.attachments, 5, "allegato", "allegati");
 }
 
 } // namespace BackupLine
