@@ -32,6 +32,7 @@ public:
     }
     QString openFileName(QWidget*, const FileDialogOptions&) override { return {}; }
     QString saveFileName(QWidget*, const FileDialogOptions&) override { return {}; }
+    QString folderName(QWidget*, const QString&, const QString&) override { return {}; }
     bool print(QWidget*, const PrintJob&) override { return false; }
     void preview(QWidget*, const PrintJob&) override {}
     bool openWithShell(const QString&) override { return true; }

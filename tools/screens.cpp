@@ -11,6 +11,7 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "archive/VehicleArchive.h"
+#include "backup/TfrmCopieSicurezza.h"
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
@@ -183,6 +184,10 @@ int main(int argc, char* argv[])
     save(windows.frmCambiaPassword(), folder, QStringLiteral("change-password"));
     windows.frmCambiaPassword()->hide();
     windows.showLauncher();
+    // The day's backup runs behind the launcher; its progress line goes once it is made.
+    const QWidget* progressLine = windows.frmAvvio()->findChild<QWidget*>(QStringLiteral("prgCopiaAutomatica"));
+    while (progressLine->isVisible())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     save(windows.frmAvvio(), folder, QStringLiteral("launcher"));
 
     click(windows.frmAvvio(), "imgAutoparco");
@@ -300,6 +305,12 @@ int main(int argc, char* argv[])
     splash.show();
     save(&splash, folder, QStringLiteral("splash"));
     splash.hide();
+
+    TfrmCopieSicurezza backups(windows.frmAvvio());
+    backups.show();
+    backups.findChild<LineList*>(QStringLiteral("lstCopie"))->selectRow(0);
+    save(&backups, folder, QStringLiteral("backups"));
+    backups.hide();
 
     // A real message box of the production platform, with Qt's Italian buttons.
     QTimer::singleShot(0, [&folder] {

@@ -5,6 +5,7 @@
 #include "app/TfrmAvvio.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "backup/TfrmCopieSicurezza.h"
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
 #include "card/TfrmCalendario.h"
@@ -65,7 +66,8 @@ AppWindows::AppWindows()
                   TfrmScadRevisione,       //
                   TfrmScadTagliando,       //
                   TfrmScadAssicurazione,   //
-                  TfrmScadBollo>();
+                  TfrmScadBollo,           //
+                  TfrmCopieSicurezza>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),

@@ -2,6 +2,8 @@
 
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
+#include "backup/AutomaticBackup.h"
+#include "backup/TfrmCopieSicurezza.h"
 #include "help/HelpTopics.h"
 #include "help/Maker.h"
 #include "help/TfrmGuida.h"
@@ -9,10 +11,12 @@
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/ModalWindow.h"
+#include "widgets/TextLink.h"
 #include "widgets/WindowFrame.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QShowEvent>
 
 namespace {
 
@@ -44,8 +48,11 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"imgInfo", {14, 14, 30, 30}, nullptr, &TfrmAvvio::imgInfoClick},
         {"imgGuida", {952, 16, 29, 28}, nullptr, &TfrmAvvio::imgGuidaClick},
         {"imgCrediti", {16, 660, 23, 22}, nullptr, &TfrmAvvio::imgCreditiClick},
+        {"imgCopieSicurezza", {918, 16, 29, 28}, nullptr, &TfrmAvvio::imgCopieSicurezzaClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
+    m_copieSicurezza = new AutomaticBackup(panContainer);
+    connect(m_copieSicurezza->notice(), &TextLink::clicked, this, &TfrmAvvio::imgCopieSicurezzaClick);
 }
 
 void TfrmAvvio::imgAutoparcoClick()
@@ -82,11 +89,26 @@ void TfrmAvvio::imgCreditiClick()
 
 void TfrmAvvio::imgEsciClick()
 {
+    m_copieSicurezza->stop();
     QApplication::quit();
+}
+
+void TfrmAvvio::imgCopieSicurezzaClick()
+{
+    openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {});
+    m_copieSicurezza->refreshNotice();
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
+    m_copieSicurezza->stop();
     event->accept();
     QApplication::quit();
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        m_copieSicurezza->launcherShown();
 }

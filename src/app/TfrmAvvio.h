@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+class AutomaticBackup;
+
 // The launcher: the hub the user returns to. Its two large pictures lead to the
 // vehicle card and the deadlines; closing it ends the program.
 class TfrmAvvio final : public QWidget {
@@ -18,6 +20,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void imgAutoparcoClick();
@@ -27,4 +30,7 @@ private:
     void imgGuidaClick();
     void imgCreditiClick();
     void imgEsciClick();
+    void imgCopieSicurezzaClick();
+
+    AutomaticBackup* m_copieSicurezza;
 };

@@ -305,6 +305,25 @@ bool FixedRecordFile::flushedToDevice(QString& reason)
     return false;
 }
 
+void FixedRecordFile::readAllUnderLock(const std::function<void(const char*, qint64)>& sink, qint64 chunkSize)
+{
+    if (!m_file.isOpen())
+        throw FileAccessError("read: file is closed");
+    WriteLock lock(m_file);
+    if (!m_file.seek(0))
+        fail(m_file, "seek");
+    QByteArray chunk(static_cast<qsizetype>(qMax<qint64>(chunkSize, 1)), Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = m_file.read(chunk.data(), chunk.size());
+        if (got < 0)
+            fail(m_file, "read");
+        if (got == 0)
+            break;
+        sink(chunk.constData(), got);
+    }
+    m_current = count();
+}
+
 void FixedRecordFile::close()
 {
     if (!m_file.isOpen())

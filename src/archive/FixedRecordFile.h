@@ -52,6 +52,11 @@ public:
     int recordSize() const { return m_recordSize; }
     void close();
 
+    // Every byte of the file, trailing fragment included, handed to sink in chunks of at most
+    // chunkSize while the write lock is held, so that no other program's write lands in the
+    // middle of the copy. An exception from sink ends the copy and passes to the caller.
+    void readAllUnderLock(const std::function<void(const char* bytes, qint64 size)>& sink, qint64 chunkSize = 1 << 20);
+
     // A write waits for another program's lock: told Started once it has waited BusyAfter,
     // then StillWaiting at every try, and Ended when the wait is over, taken or given up
     // after GiveUpAfter (a failure). The window layer shows a busy cursor meanwhile.

@@ -47,6 +47,8 @@ public:
     // The chosen file's full path, or an empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
     virtual QString saveFileName(QWidget* parent, const FileDialogOptions& options) = 0;
+    // The folder dialog, opened at startFolder; the chosen folder, or empty when cancelled.
+    virtual QString folderName(QWidget* parent, const QString& title, const QString& startFolder) = 0;
     // The print dialog with the default printer preselected (printer, page range,
     // copies); false when the user cancels. Raises what job.paint raises.
     virtual bool print(QWidget* parent, const PrintJob& job) = 0;

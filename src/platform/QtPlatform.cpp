@@ -173,6 +173,11 @@ QString QtPlatform::saveFileName(QWidget* parent, const FileDialogOptions& optio
     return runFileDialog(parent, options, QFileDialog::AcceptSave);
 }
 
+QString QtPlatform::folderName(QWidget* parent, const QString& title, const QString& startFolder)
+{
+    return QFileDialog::getExistingDirectory(parent, title, startFolder);
+}
+
 bool QtPlatform::print(QWidget* parent, const PrintJob& job)
 {
     QPrinter printer(QPrinter::HighResolution);

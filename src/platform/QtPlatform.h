@@ -9,6 +9,7 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text) override;
     QString openFileName(QWidget* parent, const FileDialogOptions& options) override;
     QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    QString folderName(QWidget* parent, const QString& title, const QString& startFolder) override;
     bool print(QWidget* parent, const PrintJob& job) override;
     void preview(QWidget* parent, const PrintJob& job) override;
     bool openWithShell(const QString& target) override;

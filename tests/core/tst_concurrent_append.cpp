@@ -1,6 +1,7 @@
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QProcess>
@@ -142,8 +143,12 @@ void tst_ConcurrentAppend::heldLockIsWaitedFor_data()
 {
     QTest::addColumn<int>("heldMs");
     QTest::addColumn<bool>("written");
-    QTest::newRow("released within the wait") << 600 << true;
-    QTest::newRow("held beyond the wait") << 4000 << false;
+    QTest::addColumn<bool>("wholeCopy");
+    QTest::newRow("released within the wait") << 600 << true << false;
+    QTest::newRow("held beyond the wait") << 4000 << false << false;
+    // The backup's copy of the whole file waits for the same lock, so it never sees half a save.
+    QTest::newRow("whole copy, released within the wait") << 600 << true << true;
+    QTest::newRow("whole copy, held beyond the wait") << 4000 << false << true;
 }
 
 // A writer waits for another program's lock, tells that it is busy once the wait is long,
@@ -152,6 +157,7 @@ void tst_ConcurrentAppend::heldLockIsWaitedFor()
 {
     QFETCH(int, heldMs);
     QFETCH(bool, written);
+    QFETCH(bool, wholeCopy);
     QTemporaryDir dir;
     const QString folder = dir.path() + QLatin1Char('/');
     {
@@ -174,12 +180,22 @@ void tst_ConcurrentAppend::heldLockIsWaitedFor()
     QCOMPARE(holder.readLine().trimmed(), QByteArray("locked"));
 
     bool appended = false;
+    QByteArray copied;
     try {
         VehicleArchive archive(folder);
-        archive.append(TSchedaVeicolo());
+        if (wholeCopy)
+            archive.records().readAllUnderLock(
+                [&copied](const char* bytes, qint64 size) { copied.append(bytes, size); }, 1000);
+        else
+            archive.append(TSchedaVeicolo());
         archive.close();
         appended = true;
     } catch (const FileAccessError&) {
+    }
+    if (wholeCopy && appended) {
+        QFile stored(folder + QStringLiteral("Parco_Automezzi.pro"));
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(copied, stored.readAll());
     }
     FixedRecordFile::setLockWaitObserver({});
     FixedRecordFile::setLockPatience({});

@@ -13,7 +13,7 @@ endmacro()
 
 set(program_files corvanta Guida.pdf translations/qtbase_it.qm corvanta.desktop corvanta.svg)
 set(user_files Parco_Automezzi.pro Costi_Veicolo_1.pro Costi_Veicolo_12.pro Autoparco/Scheda_Veicolo_1.jpg
-    Documenti_Allegati/libretto.pdf Parco_Automezzi.xls)
+    Documenti_Allegati/libretto.pdf Parco_Automezzi.xls Corvanta.ini Copie_di_sicurezza/Corvanta_2026-12-10_083000.zip)
 set(changed_password "[Password]\nValue=changed\n")
 
 # A used program folder in WORK/<name>/, without the files named in ARGN.

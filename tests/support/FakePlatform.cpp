@@ -51,6 +51,12 @@ QString FakePlatform::saveFileName(QWidget*, const FileDialogOptions& options)
     return m_fileNames.isEmpty() ? QString() : m_fileNames.dequeue();
 }
 
+QString FakePlatform::folderName(QWidget*, const QString& title, const QString& startFolder)
+{
+    folderDialogs.append({title, startFolder});
+    return m_folderNames.isEmpty() ? QString() : m_folderNames.dequeue();
+}
+
 bool FakePlatform::print(QWidget*, const PrintJob& job)
 {
     prints.append({false, job.layout, job.pageCount});

@@ -34,6 +34,13 @@ public:
     void queueAnswer(Answer answer) { m_answers.enqueue(answer); }
     // Paths for the next file dialogs; an empty path cancels. Without one a dialog is cancelled.
     void queueFileName(const QString& path) { m_fileNames.enqueue(path); }
+    // Folders for the next folder dialogs; an empty one cancels. Without one a dialog is cancelled.
+    void queueFolderName(const QString& folder) { m_folderNames.enqueue(folder); }
+    struct ShownFolderDialog {
+        QString title;
+        QString startFolder;
+    };
+    QList<ShownFolderDialog> folderDialogs;
 
     // PDF files for the next print dialogs, painted as a printer would be; an empty path
     // cancels. Without one a print dialog is cancelled.
@@ -57,6 +64,7 @@ public:
     Answer message(QWidget* parent, MessageKind kind, const QString& text) override;
     QString openFileName(QWidget* parent, const FileDialogOptions& options) override;
     QString saveFileName(QWidget* parent, const FileDialogOptions& options) override;
+    QString folderName(QWidget* parent, const QString& title, const QString& startFolder) override;
     bool print(QWidget* parent, const PrintJob& job) override;
     void preview(QWidget* parent, const PrintJob& job) override;
     bool openWithShell(const QString& target) override;
@@ -68,6 +76,7 @@ private:
     QString m_folder;
     QQueue<Answer> m_answers;
     QQueue<QString> m_fileNames;
+    QQueue<QString> m_folderNames;
     QQueue<QString> m_printFiles;
 };
 

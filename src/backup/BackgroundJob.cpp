@@ -1,0 +1,52 @@
+#include "backup/BackgroundJob.h"
+
+#include <QThread>
+
+BackgroundJob::BackgroundJob(QObject* parent) : QObject(parent) {}
+
+BackgroundJob::~BackgroundJob()
+{
+    cancel();
+    wait();
+}
+
+bool BackgroundJob::start(Work work)
+{
+    if (isRunning())
+        return false;
+    wait();
+    m_cancelled = false;
+    m_percent = -1;
+    m_thread = QThread::create([this, work = std::move(work)] {
+        work(
+            [this](double done) {
+                const int percent = static_cast<int>(done * 100);
+                // Only whole steps cross to the window's thread.
+                if (m_percent.exchange(percent) != percent)
+                    emit progressed(percent);
+            },
+            [this] { return m_cancelled.load(); });
+    });
+    connect(m_thread, &QThread::finished, this, &BackgroundJob::finished);
+    m_thread->start();
+    return true;
+}
+
+bool BackgroundJob::isRunning() const
+{
+    return m_thread && m_thread->isRunning();
+}
+
+void BackgroundJob::cancel()
+{
+    m_cancelled = true;
+}
+
+void BackgroundJob::wait()
+{
+    if (!m_thread)
+        return;
+    m_thread->wait();
+    delete m_thread;
+    m_thread = nullptr;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "backup/ZipArchive.h"
+
+#include <QString>
+
+// A backup copied to another disk under its own name: streamed into a temporary file in
+// the chosen folder, flushed to the device and renamed, so that a pulled stick or a full
+// disk never leaves half a backup there.
+namespace BackupCopy {
+
+// The copy's full path, or empty with the reason in error.
+QString toFolder(const QString& backupPath, const QString& folder, const Zip::Progress& progress,
+                 const Zip::Cancelled& cancelled, QString& error);
+
+} // namespace BackupCopy

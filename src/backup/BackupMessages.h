@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// Every text the backups show the clerk.
+namespace BackupMessages {
+
+QString notABackup();
+QString restoreQuestion(const QDateTime& taken);
+QString restored();
+QString restoreFailed(const QString& safetyBackupName);
+QString safetyBackupFailed();
+QString backupFailed();
+QString busy();
+QString copiedTo(const QString& folder);
+
+// The launcher's notice: the failure of the automatic backup first, then a missing copy on
+// another disk when the archive holds a vehicle; empty when there is nothing to say.
+QString notice(bool automaticFailed, bool archiveHasVehicle, const QDate& lastExternalCopy, const QDate& today);
+QString automaticFailedNotice();
+QString noExternalCopyNotice();
+constexpr int ExternalCopyDays = 30;
+
+} // namespace BackupMessages

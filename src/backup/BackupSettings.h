@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+// The backups' options in Corvanta.ini beside the program, section CopieSicurezza: the
+// folder of the last copy to another disk (Cartella) and its date (UltimaCopiaEsterna).
+// Written through IniFile, which replaces the file whole; a failed write throws IniFileError.
+namespace BackupSettings {
+
+QString iniPath(const QString& programFolder);
+QString externalFolder(const QString& programFolder);
+// Invalid when never copied, or when the value cannot be read as a date.
+QDate lastExternalCopy(const QString& programFolder);
+void rememberExternalCopy(const QString& programFolder, const QString& folder, const QDate& day);
+
+} // namespace BackupSettings

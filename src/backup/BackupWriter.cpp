@@ -1,0 +1,210 @@
+#include "backup/BackupWriter.h"
+
+#include "archive/FixedRecordFile.h"
+#include "backup/BackupContents.h"
+#include "backup/BackupName.h"
+#include "files/DiskSync.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace BackupWriter {
+
+namespace {
+
+std::mutex& oneAtATime()
+{
+    static std::mutex running;
+    return running;
+}
+
+std::function<void(const QString&)>& afterClose()
+{
+    static std::function<void(const QString&)> hook;
+    return hook;
+}
+
+struct Stopped {
+    Result::Outcome outcome;
+    QString error;
+};
+
+// Photos and most attachments are compressed already; deflating them again only costs time.
+Zip::Writer::Method methodFor(const QString& name)
+{
+    static const QStringList packed = {QStringLiteral("jpg"), QStringLiteral("jpeg"), QStringLiteral("png"),
+                                       QStringLiteral("zip"), QStringLiteral("docx"), QStringLiteral("xlsx"),
+                                       QStringLiteral("gz"),  QStringLiteral("mp4"),  QStringLiteral("7z")};
+    return packed.contains(QFileInfo(name).suffix().toLower()) ? Zip::Writer::Method::Store
+                                                               : Zip::Writer::Method::Deflate;
+}
+
+class Run {
+public:
+    explicit Run(const Request& request) : m_request(request) {}
+
+    Result make()
+    {
+        Result result;
+        try {
+            result.path = write();
+            result.outcome = Result::Outcome::Made;
+        } catch (const Stopped& stopped) {
+            result.outcome = stopped.outcome;
+            result.error = stopped.error;
+        } catch (const std::exception& error) {
+            result.error = QString::fromLocal8Bit(error.what());
+        }
+        if (!result.made() && !m_temporaryPath.isEmpty())
+            QFile::remove(m_temporaryPath);
+        return result;
+    }
+
+private:
+    [[noreturn]] void fail(const QString& why) { throw Stopped{Result::Outcome::Failed, why}; }
+
+    void checkCancel()
+    {
+        if (m_request.cancelled && m_request.cancelled())
+            throw Stopped{Result::Outcome::Cancelled, QStringLiteral("cancelled")};
+    }
+
+    void progress(double share)
+    {
+        if (m_request.progress)
+            m_request.progress(qBound(0.0, share, 1.0));
+    }
+
+    QString write()
+    {
+        const QString folder = m_request.intoFolder;
+        if (!QDir().mkpath(folder))
+            fail(QStringLiteral("cannot create %1").arg(folder));
+        const QList<BackupContents::DataFile> files = BackupContents::dataFiles(m_request.programFolder);
+        qint64 lockedBytes = 0;
+        for (const BackupContents::DataFile& file : files)
+            if (file.recordSize > 0)
+                lockedBytes += file.size;
+
+        m_temporaryPath = folder + BackupName::of(m_request.when) + QStringLiteral(".tmp");
+        QFile::remove(m_temporaryPath); // a leftover of a run that was killed
+        Zip::Writer zip(m_temporaryPath);
+        if (!zip.isOpen())
+            fail(zip.errorString());
+
+        // The record files go through a copy taken under their writers' lock; libzip reads
+        // its sources only when it closes, long after any lock would be gone.
+        std::vector<std::unique_ptr<QTemporaryFile>> snapshots;
+        qint64 copied = 0;
+        for (const BackupContents::DataFile& file : files) {
+            QString source = file.path;
+            if (file.recordSize > 0) {
+                snapshots.push_back(snapshotOf(file, folder, copied, lockedBytes));
+                source = snapshots.back()->fileName();
+            }
+            if (!zip.addFile(file.name, source, file.modified, methodFor(file.name)))
+                fail(zip.errorString());
+        }
+        checkCancel();
+        progress(0.15);
+        if (!zip.close([this](double done) { progress(0.15 + 0.7 * done); },
+                       [this] { return m_request.cancelled && m_request.cancelled(); })) {
+            checkCancel();
+            fail(zip.errorString());
+        }
+        snapshots.clear();
+        if (afterClose())
+            afterClose()(m_temporaryPath);
+
+        verify(files.size());
+        flush();
+        const QString finalPath = freeName(folder);
+        if (!QFile::rename(m_temporaryPath, finalPath))
+            fail(QStringLiteral("cannot rename to %1").arg(finalPath));
+        m_temporaryPath.clear();
+        DiskSync::flushFolder(folder);
+        progress(1.0);
+        return finalPath;
+    }
+
+    std::unique_ptr<QTemporaryFile> snapshotOf(const BackupContents::DataFile& file, const QString& folder,
+                                               qint64& copied, qint64 lockedBytes)
+    {
+        auto snapshot = std::make_unique<QTemporaryFile>(folder + QStringLiteral(".copia_XXXXXX"));
+        if (!snapshot->open())
+            fail(snapshot->errorString());
+        // A missing archive stands in the backup as an empty one.
+        if (!QFileInfo::exists(file.path))
+            return snapshot;
+        FixedRecordFile records(file.path, file.recordSize);
+        records.readAllUnderLock([&](const char* bytes, qint64 size) {
+            if (snapshot->write(bytes, size) != size)
+                fail(snapshot->errorString());
+            copied += size;
+            progress(lockedBytes > 0 ? 0.15 * static_cast<double>(copied) / static_cast<double>(lockedBytes) : 0.0);
+            checkCancel();
+        });
+        records.close();
+        if (!snapshot->flush())
+            fail(snapshot->errorString());
+        return snapshot;
+    }
+
+    // Reopens the written ZIP and reads every entry back through its CRC.
+    void verify(qsizetype expectedEntries)
+    {
+        Zip::Reader reader(m_temporaryPath);
+        if (!reader.isOpen())
+            fail(reader.errorString());
+        if (reader.entries().size() != expectedEntries)
+            fail(QStringLiteral("%1 entries instead of %2").arg(reader.entries().size()).arg(expectedEntries));
+        for (int i = 0; i < reader.entries().size(); ++i) {
+            if (!reader.extract(i, nullptr, m_request.cancelled)) {
+                checkCancel();
+                fail(reader.errorString());
+            }
+            progress(0.85 + 0.15 * (i + 1) / static_cast<double>(expectedEntries));
+        }
+    }
+
+    void flush()
+    {
+        QFile written(m_temporaryPath);
+        if (!written.open(QIODevice::ReadOnly) || !DiskSync::flushToDevice(written.handle()))
+            fail(QStringLiteral("the device did not take the backup"));
+    }
+
+    QString freeName(const QString& folder) const
+    {
+        QDateTime when = m_request.when;
+        while (QFileInfo::exists(folder + BackupName::of(when)))
+            when = when.addSecs(1);
+        return folder + BackupName::of(when);
+    }
+
+    const Request& m_request;
+    QString m_temporaryPath;
+};
+
+} // namespace
+
+Result make(const Request& request)
+{
+    std::unique_lock<std::mutex> running(oneAtATime(), std::try_to_lock);
+    if (!running.owns_lock())
+        return {Result::Outcome::Busy, {}, QStringLiteral("another backup is running")};
+    return Run(request).make();
+}
+
+void setAfterCloseForTesting(std::function<void(const QString&)> hook)
+{
+    afterClose() = std::move(hook);
+}
+
+} // namespace BackupWriter

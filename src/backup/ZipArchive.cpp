@@ -1,0 +1,195 @@
+#include "backup/ZipArchive.h"
+
+#include <QFile>
+#include <QIODevice>
+
+#include <sys/stat.h>
+#include <zip.h>
+
+namespace Zip {
+
+namespace {
+
+QString libzipError(zip_t* archive)
+{
+    return QString::fromLocal8Bit(zip_strerror(archive));
+}
+
+QString openError(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    const QString text = QString::fromLocal8Bit(zip_error_strerror(&error));
+    zip_error_fini(&error);
+    return text;
+}
+
+struct CloseState {
+    const Progress& progress;
+    const Cancelled& cancelled;
+};
+
+void reportProgress(zip_t*, double done, void* state)
+{
+    const auto* close = static_cast<CloseState*>(state);
+    if (close->progress)
+        close->progress(done);
+}
+
+int askCancel(zip_t*, void* state)
+{
+    const auto* close = static_cast<CloseState*>(state);
+    return close->cancelled && close->cancelled() ? 1 : 0;
+}
+
+} // namespace
+
+Writer::Writer(const QString& path)
+{
+    int code = 0;
+    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
+    if (!m_zip)
+        m_error = openError(code);
+}
+
+Writer::~Writer()
+{
+    if (m_zip)
+        zip_discard(m_zip);
+}
+
+bool Writer::fail()
+{
+    m_error = libzipError(m_zip);
+    return false;
+}
+
+bool Writer::addFile(const QString& name, const QString& sourcePath, const QDateTime& modified, Method method)
+{
+    if (!m_zip)
+        return false;
+    zip_source_t* source = zip_source_file(m_zip, QFile::encodeName(sourcePath).constData(), 0, -1);
+    if (!source)
+        return fail();
+    const zip_int64_t index = zip_file_add(m_zip, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8);
+    if (index < 0) {
+        zip_source_free(source);
+        return fail();
+    }
+    const zip_int32_t compression = method == Method::Store ? ZIP_CM_STORE : ZIP_CM_DEFLATE;
+    // Level 1: the fastest deflate, since the records are mostly padding anyway.
+    if (zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(index), compression, 1) != 0)
+        return fail();
+    if (zip_file_set_mtime(m_zip, static_cast<zip_uint64_t>(index), static_cast<time_t>(modified.toSecsSinceEpoch()),
+                           0) != 0)
+        return fail();
+    return true;
+}
+
+bool Writer::addFolder(const QString& name)
+{
+    if (!m_zip)
+        return false;
+    return zip_dir_add(m_zip, name.toUtf8().constData(), ZIP_FL_ENC_UTF_8) >= 0 || fail();
+}
+
+bool Writer::close(const Progress& progress, const Cancelled& cancelled)
+{
+    if (!m_zip)
+        return false;
+    CloseState state{progress, cancelled};
+    zip_register_progress_callback_with_state(m_zip, 0.01, reportProgress, nullptr, &state);
+    zip_register_cancel_callback_with_state(m_zip, askCancel, nullptr, &state);
+    if (zip_close(m_zip) != 0) {
+        fail();
+        zip_discard(m_zip);
+        m_zip = nullptr;
+        return false;
+    }
+    m_zip = nullptr;
+    return true;
+}
+
+Reader::Reader(const QString& path)
+{
+    int code = 0;
+    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    if (!m_zip) {
+        m_error = openError(code);
+        return;
+    }
+    const zip_int64_t count = zip_get_num_entries(m_zip, 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        zip_stat_t stat;
+        zip_stat_init(&stat);
+        if (zip_stat_index(m_zip, static_cast<zip_uint64_t>(i), 0, &stat) != 0 || !(stat.valid & ZIP_STAT_NAME)) {
+            m_error = libzipError(m_zip);
+            zip_discard(m_zip);
+            m_zip = nullptr;
+            m_entries.clear();
+            return;
+        }
+        Entry entry;
+        entry.name = QString::fromUtf8(stat.name);
+        entry.size = (stat.valid & ZIP_STAT_SIZE) ? static_cast<qint64>(stat.size) : 0;
+        if (stat.valid & ZIP_STAT_MTIME)
+            entry.modified = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(stat.mtime));
+        entry.isFolder = entry.name.endsWith(QLatin1Char('/'));
+        zip_uint8_t system = 0;
+        zip_uint32_t attributes = 0;
+        if (zip_file_get_external_attributes(m_zip, static_cast<zip_uint64_t>(i), 0, &system, &attributes) == 0 &&
+            system == ZIP_OPSYS_UNIX)
+            entry.isLink = ((attributes >> 16) & S_IFMT) == S_IFLNK;
+        m_entries.append(entry);
+    }
+}
+
+Reader::~Reader()
+{
+    if (m_zip)
+        zip_discard(m_zip);
+}
+
+bool Reader::extract(int index, QIODevice* sink, const Cancelled& cancelled)
+{
+    if (!m_zip || index < 0 || index >= m_entries.size())
+        return false;
+    zip_file_t* file = zip_fopen_index(m_zip, static_cast<zip_uint64_t>(index), 0);
+    if (!file) {
+        m_error = libzipError(m_zip);
+        return false;
+    }
+    // libzip checks the entry's CRC once the last byte is read, and fails that read.
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    qint64 total = 0;
+    bool ok = true;
+    for (;;) {
+        const zip_int64_t got = zip_fread(file, chunk.data(), static_cast<zip_uint64_t>(chunk.size()));
+        if (got < 0) {
+            m_error = QString::fromLocal8Bit(zip_file_strerror(file));
+            ok = false;
+            break;
+        }
+        if (got == 0)
+            break;
+        total += got;
+        if (sink && sink->write(chunk.constData(), got) != got) {
+            m_error = sink->errorString();
+            ok = false;
+            break;
+        }
+        if (cancelled && cancelled()) {
+            m_error = QStringLiteral("cancelled");
+            ok = false;
+            break;
+        }
+    }
+    zip_fclose(file);
+    if (ok && total != m_entries.at(index).size) {
+        m_error = QStringLiteral("%1: short entry").arg(m_entries.at(index).name);
+        ok = false;
+    }
+    return ok;
+}
+
+} // namespace Zip

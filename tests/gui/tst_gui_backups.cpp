@@ -1,0 +1,255 @@
+// The backups as the clerk meets them: the day's automatic backup behind the launcher, its
+// notice, and the backups window's copy, copy to another disk and restore.
+#include "FakePlatform.h"
+#include "WindowTest.h"
+
+#include "app/AppWindows.h"
+#include "app/TfrmAvvio.h"
+#include "archive/TSchedaVeicolo.h"
+#include "backup/BackupMessages.h"
+#include "backup/BackupName.h"
+#include "backup/BackupSettings.h"
+#include "backup/TfrmCopieSicurezza.h"
+#include "widgets/LineList.h"
+#include "widgets/TextLink.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QString backupFolder(const FakePlatform& platform)
+{
+    return BackupName::folderIn(platform.folder());
+}
+
+void writeArchive(const FakePlatform& platform, int records, char fill)
+{
+    QVERIFY(Gui::writeFile(platform.archivePath(), QByteArray(records * TSchedaVeicolo::RecordSize, fill)));
+}
+
+TextLink* notice(const AppWindows& windows)
+{
+    return windows.frmAvvio()->findChild<TextLink*>(QStringLiteral("lblAvvisoCopie"));
+}
+
+QPushButton* pushButton(const QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+// Waits for the backups window's background work to end.
+bool idle(const QWidget* window)
+{
+    const auto* backups = qobject_cast<const TfrmCopieSicurezza*>(window);
+    return backups && QTest::qWaitFor([backups] { return !backups->isWorking(); }, 10000);
+}
+
+QStringList temporaryFiles(const QString& folder)
+{
+    return QDir(folder).entryList({QStringLiteral("*.tmp"), QStringLiteral(".copia_*")}, QDir::Files | QDir::Hidden);
+}
+
+} // namespace
+
+class tst_GuiBackups : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void launcherMakesOneBackupADay();
+    void noticeSaysWhenCopiesAreOld_data();
+    void noticeSaysWhenCopiesAreOld();
+    void closingStopsTheBackupCleanly();
+    void copyNowThenRestore();
+    void copyToAnotherDiskIsRemembered();
+    void openedZipThatIsNoBackupChangesNothing();
+    void backupDeletedWhileListed();
+};
+
+void tst_GuiBackups::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void tst_GuiBackups::launcherMakesOneBackupADay()
+{
+    FakePlatform platform;
+    writeArchive(platform, 2, 'a');
+    AppWindows windows;
+    windows.showLauncher();
+    QTRY_COMPARE(BackupName::listIn(backupFolder(platform)).size(), 1);
+    QTRY_VERIFY(!windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->isVisible());
+    QVERIFY(BackupName::listIn(backupFolder(platform)).constFirst().startsWith(QStringLiteral("Corvanta_2026-12-10_")));
+
+    // Back from the card, the same day: no second backup.
+    windows.frmAvvio()->hide();
+    windows.showLauncher();
+    QTest::qWait(100);
+    QCOMPARE(BackupName::listIn(backupFolder(platform)).size(), 1);
+}
+
+void tst_GuiBackups::noticeSaysWhenCopiesAreOld_data()
+{
+    QTest::addColumn<int>("vehicles");
+    QTest::addColumn<int>("daysSinceExternalCopy"); // -1: never
+    QTest::addColumn<bool>("blockBackups");
+    QTest::addColumn<QString>("text");
+    const QString old = BackupMessages::noExternalCopyNotice();
+    QTest::newRow("never copied elsewhere") << 1 << -1 << false << old;
+    QTest::newRow("copied 40 days ago") << 3 << 40 << false << old;
+    QTest::newRow("copied last week") << 3 << 7 << false << QString();
+    QTest::newRow("no vehicle yet") << 0 << -1 << false << QString();
+    QTest::newRow("automatic backup failed") << 1 << 7 << true << BackupMessages::automaticFailedNotice();
+}
+
+void tst_GuiBackups::noticeSaysWhenCopiesAreOld()
+{
+    QFETCH(int, vehicles);
+    QFETCH(int, daysSinceExternalCopy);
+    QFETCH(bool, blockBackups);
+    QFETCH(QString, text);
+    FakePlatform platform;
+    writeArchive(platform, vehicles, 'b');
+    if (daysSinceExternalCopy >= 0)
+        BackupSettings::rememberExternalCopy(platform.folder(), QStringLiteral("/media/chiavetta"),
+                                             platform.fixedToday.addDays(-daysSinceExternalCopy));
+    if (blockBackups) // the backups' folder is a file: every backup fails
+        QVERIFY(Gui::writeFile(platform.folder() + QStringLiteral("Copie_di_sicurezza"), "bloccata"));
+    AppWindows windows;
+    windows.showLauncher();
+    QTRY_VERIFY(!windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->isVisible());
+    QTRY_COMPARE(notice(windows)->text(), text);
+    QCOMPARE(notice(windows)->isVisible(), !text.isEmpty());
+    QVERIFY(platform.messages.isEmpty());
+
+    if (!text.isEmpty()) {
+        QString opened;
+        Gui::whileModal([&opened](QWidget* modal) { opened = modal ? modal->objectName() : QString(); });
+        QTest::mouseClick(notice(windows), Qt::LeftButton);
+        QCOMPARE(opened, QStringLiteral("frmCopieSicurezza"));
+    }
+}
+
+void tst_GuiBackups::closingStopsTheBackupCleanly()
+{
+    FakePlatform platform;
+    // Enough bytes that the backup is still running when the launcher closes.
+    writeArchive(platform, 20000, 'c');
+    {
+        AppWindows windows;
+        windows.showLauncher();
+        windows.frmAvvio()->close();
+    }
+    QCOMPARE(temporaryFiles(backupFolder(platform)), QStringList());
+    QVERIFY(BackupName::listIn(backupFolder(platform)).size() <= 1);
+}
+
+void tst_GuiBackups::copyNowThenRestore()
+{
+    FakePlatform platform;
+    writeArchive(platform, 2, 'd');
+    TfrmCopieSicurezza window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    pushButton(&window, "btnCopiaOra")->click();
+    QVERIFY(idle(&window));
+    QCOMPARE(window.listedNames().size(), 1);
+    auto* list = window.findChild<LineList*>(QStringLiteral("lstCopie"));
+    QCOMPARE(list->count(), 1);
+    QVERIFY2(list->line(0).contains(QStringLiteral("2 schede")), qPrintable(list->line(0)));
+
+    writeArchive(platform, 5, 'e');
+    list->selectRow(0);
+    platform.queueAnswer(Platform::Answer::Yes);
+    pushButton(&window, "btnRipristina")->click();
+    QVERIFY(idle(&window));
+    const QDateTime taken = BackupName::timeOf(window.listedNames().last());
+    QCOMPARE(platform.messages.size(), 2);
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Question);
+    QCOMPARE(platform.messages.at(0).text,
+             QStringLiteral("Ripristinare la copia del ") + taken.toString(QStringLiteral("dd/MM/yyyy hh:mm")) +
+                 QStringLiteral("?\n\rI dati attuali verranno prima salvati in una nuova copia di sicurezza."));
+    QCOMPARE(platform.messages.at(1).text, QStringLiteral("Ripristino completato."));
+    QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(2 * TSchedaVeicolo::RecordSize, 'd'));
+    // The safety backup is listed beside the restored one.
+    QCOMPARE(window.listedNames().size(), 2);
+
+    // "No" restores nothing.
+    writeArchive(platform, 1, 'f');
+    list->selectRow(1);
+    platform.queueAnswer(Platform::Answer::No);
+    pushButton(&window, "btnRipristina")->click();
+    QVERIFY(idle(&window));
+    QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'f'));
+}
+
+void tst_GuiBackups::copyToAnotherDiskIsRemembered()
+{
+    FakePlatform platform;
+    writeArchive(platform, 1, 'g');
+    QTemporaryDir otherDisk;
+    TfrmCopieSicurezza window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    platform.queueFolderName(otherDisk.path());
+    pushButton(&window, "btnCopiaSuDisco")->click();
+    QVERIFY(idle(&window));
+
+    // Nothing was selected, so a fresh backup was made and copied.
+    QCOMPARE(window.listedNames().size(), 1);
+    QCOMPARE(BackupName::listIn(otherDisk.path()), window.listedNames());
+    QCOMPARE(Gui::readFile(otherDisk.path() + QLatin1Char('/') + window.listedNames().constFirst()),
+             Gui::readFile(backupFolder(platform) + window.listedNames().constFirst()));
+    QCOMPARE(BackupSettings::externalFolder(platform.folder()), otherDisk.path());
+    QCOMPARE(BackupSettings::lastExternalCopy(platform.folder()), platform.fixedToday);
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Information);
+
+    // The dialog opens at the folder remembered.
+    platform.queueFolderName(QString());
+    pushButton(&window, "btnCopiaSuDisco")->click();
+    QCOMPARE(platform.folderDialogs.constLast().startFolder, otherDisk.path());
+}
+
+void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
+{
+    FakePlatform platform;
+    writeArchive(platform, 1, 'h');
+    const QString other = platform.folder() + QStringLiteral("altro.zip");
+    QVERIFY(Gui::writeFile(other, "PK\x05\x06 not really"));
+    TfrmCopieSicurezza window;
+    window.show();
+    platform.queueFileName(other);
+    platform.queueAnswer(Platform::Answer::Yes);
+    pushButton(&window, "btnApri")->click();
+    QVERIFY(idle(&window));
+    QCOMPARE(platform.messages.constLast().text,
+             QStringLiteral("Attenzione: il file scelto non è una copia di sicurezza valida di Corvanta."));
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Warning);
+    QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'h'));
+    QVERIFY(BackupName::listIn(backupFolder(platform)).isEmpty());
+}
+
+void tst_GuiBackups::backupDeletedWhileListed()
+{
+    FakePlatform platform;
+    writeArchive(platform, 1, 'i');
+    TfrmCopieSicurezza window;
+    window.show();
+    pushButton(&window, "btnCopiaOra")->click();
+    QVERIFY(idle(&window));
+    QVERIFY(QFile::remove(backupFolder(platform) + window.listedNames().constFirst()));
+    window.findChild<LineList*>(QStringLiteral("lstCopie"))->selectRow(0);
+    pushButton(&window, "btnRipristina")->click();
+    QCOMPARE(platform.messages.constLast().text, QStringLiteral("Attenzione: la copia scelta non esiste più."));
+    QVERIFY(window.listedNames().isEmpty());
+    QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'i'));
+}
+
+QTEST_MAIN(tst_GuiBackups)
+#include "tst_gui_backups.moc"
