@@ -84,6 +84,17 @@ void FixedRecordFile::setLockPatience(LockPatience patience)
 // An exclusive lock on the whole file, held from counting the records to the end of the
 // write, so that programs sharing the archive on one folder never write the same index.
 // Other programs wait for it; the lock covers the file itself, so the format is unchanged.
+#ifndef Q_OS_WIN
+// Locks of the open file, where the system has them, so that two commands of one program
+// (a save and the background backup) exclude each other as two programs do; they conflict
+// with the classic record locks of other programs too.
+#ifdef F_OFD_SETLK
+constexpr int LockCommand = F_OFD_SETLK;
+#else
+constexpr int LockCommand = F_SETLK;
+#endif
+#endif
+
 class FixedRecordFile::WriteLock {
 public:
     explicit WriteLock(QFile& file) : m_file(file)
@@ -111,7 +122,7 @@ public:
         // Tried again and again rather than waited for, so that another program that holds
         // the lock for long makes this command fail instead of freezing it.
         WaitReport wait;
-        while (fcntl(file.handle(), F_SETLK, &whole) == -1) {
+        while (fcntl(file.handle(), LockCommand, &whole) == -1) {
             if (errno == EINTR)
                 continue;
             if ((errno != EACCES && errno != EAGAIN) || !wait.tryAgain())
@@ -131,7 +142,7 @@ public:
         whole.l_whence = SEEK_SET;
         whole.l_start = 0;
         whole.l_len = 0;
-        fcntl(m_file.handle(), F_SETLK, &whole);
+        fcntl(m_file.handle(), LockCommand, &whole);
 #endif
     }
 

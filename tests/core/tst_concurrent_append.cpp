@@ -22,6 +22,7 @@ private slots:
     void confirmSeesTheBytesStoredNow();
     void heldLockIsWaitedFor_data();
     void heldLockIsWaitedFor();
+    void oneProgramsCommandsExcludeEachOther();
 };
 
 void tst_ConcurrentAppend::twoProgramsLoseNoVehicle_data()
@@ -202,6 +203,31 @@ void tst_ConcurrentAppend::heldLockIsWaitedFor()
     QVERIFY(holder.waitForFinished(30000));
     QCOMPARE(appended, written);
     QCOMPARE(told, (QStringList{QStringLiteral("busy"), QStringLiteral("done")}));
+}
+
+// Two commands of one program, such as a save and the background backup, take the lock
+// from each other as two programs do.
+void tst_ConcurrentAppend::oneProgramsCommandsExcludeEachOther()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QLatin1Char('/');
+    VehicleArchive holder(folder);
+    holder.append(TSchedaVeicolo());
+    FixedRecordFile::setLockPatience({50, 300});
+    bool secondWrote = true;
+    holder.records().overwriteConfirmed(0, holder.records().readAt(0), [&](const QByteArray&) {
+        try {
+            VehicleArchive second(folder);
+            second.append(TSchedaVeicolo());
+            second.close();
+        } catch (const FileAccessError&) {
+            secondWrote = false;
+        }
+        return false;
+    });
+    FixedRecordFile::setLockPatience({});
+    holder.close();
+    QVERIFY(!secondWrote);
 }
 
 QTEST_GUILESS_MAIN(tst_ConcurrentAppend)
