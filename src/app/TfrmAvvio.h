@@ -1,9 +1,13 @@
 #pragma once
 
+#include "deadlines/TfrmScadenzario.h"
+
 #include <QWidget>
 
+class SummaryBanner;
+
 // The launcher: the hub the user returns to. Its two large pictures lead to the
-// vehicle card and the deadlines; closing it ends the program.
+// vehicle card and the deadlines, and a summary of what falls due; closing it ends the program.
 class TfrmAvvio final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmAvvio)
@@ -15,8 +19,11 @@ signals:
     void autoparcoRequested();
     // imgScadenze or btnScadenze was clicked.
     void scadenzeRequested();
+    // A vehicle was double-clicked in the deadline register; it is to be shown in the card.
+    void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -27,4 +34,8 @@ private:
     void imgGuidaClick();
     void imgCreditiClick();
     void imgEsciClick();
+    void lblRiepilogoScadenzeClick();
+    void subRiepilogoScadenze();
+
+    SummaryBanner* lblRiepilogoScadenze = nullptr;
 };
