@@ -81,7 +81,7 @@ void TfrmAvvio::showEvent(QShowEvent* event)
 void TfrmAvvio::subRiepilogoScadenze()
 {
     const Platform& platform = Platform::instance();
-    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today());
+    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::Urgency);
     if (!scan.complete) {
         lblRiepilogoScadenze->setText(QString());
         lblRiepilogoScadenze->hide();

@@ -148,7 +148,7 @@ QString DeadlineRegisterModel::text(int row, int column) const
     case Targa:
         return vehicleAt(row).targa;
     case Data:
-        return unreadable ? due.unreadableText : QDate::fromJulianDay(due.julianDay).toString(DateFormat);
+        return unreadable ? m_scan.unreadableText(due) : QDate::fromJulianDay(due.julianDay).toString(DateFormat);
     case Giorni:
         return unreadable ? QString() : QString::number(due.julianDay - m_today.toJulianDay());
     case Stato:

@@ -5,6 +5,8 @@
 #include "archive/VehicleArchive.h"
 #include "deadlines/DeadlineDate.h"
 
+#include <algorithm>
+
 namespace DueDates {
 
 namespace {
@@ -58,49 +60,72 @@ QString Vehicle::makeAndModel() const
     return marca + QLatin1Char(' ') + modello;
 }
 
-Scan scan(const QString& programFolder, QDate today)
+Scan scan(const QString& programFolder, QDate today, Detail detail)
 {
     Scan result;
-    // The dates alone first: a vehicle without any needs nothing else.
-    const FieldDecoder<V> dateDecoder({&V::ScadRevisione, &V::ScadTagliando, &V::ScadAssicurazione, &V::ScadBollo});
+    StoredField places[KindCount];
+    int widest = 0;
+    for (int k = 0; k < KindCount; ++k) {
+        places[k] = storedField(Members[k]);
+        widest = std::max(widest, places[k].capacity);
+    }
+    // Each date is decoded into one reused buffer: most are read and dropped at once, and
+    // only an unreadable one is kept as text.
+    std::vector<QChar> date(static_cast<std::size_t>(widest));
     const FieldDecoder<V> vehicleDecoder({&V::Marca, &V::Modello, &V::Targa, &V::Tipo, &V::Proprietario, &V::Autista});
     try {
         VehicleArchive archive(programFolder);
         RecordScanner scanner(archive.records());
+        // Most vehicles carry all four dates; one allocation instead of a growing copy.
+        result.rows.reserve(static_cast<std::size_t>(scanner.count()) * KindCount);
+        if (detail == Detail::VehicleTexts)
+            result.vehicles.reserve(static_cast<std::size_t>(scanner.count()));
         QByteArrayView bytes;
         V record;
+        int vehiclesWithDates = 0;
         while (scanner.next(bytes)) {
-            dateDecoder.decode(bytes, record);
             bool anyDate = false;
-            for (const Kind kind : Kinds) {
-                // A file written elsewhere may pad a date with blanks; blanks alone are no date.
-                QString text = StoredText::trimmed(record.*memberOf(kind));
-                if (text.isEmpty())
+            for (int k = 0; k < KindCount; ++k) {
+                // Trimmed: a date of blanks alone, as a file written elsewhere may hold, is no date.
+                const QByteArrayView stored =
+                    StoredText::trimmedBytes(bytes.data() + places[k].offset, places[k].capacity);
+                if (stored.isEmpty())
                     continue;
+                const QStringView text(date.data(), StoredText::decodeTo(stored, date.data()) - date.data());
                 Row row;
-                row.vehicle = static_cast<int>(result.vehicles.size());
-                row.kind = kind;
+                row.vehicle = vehiclesWithDates;
+                row.kind = Kinds[k];
                 if (const std::optional<QDate> day = DeadlineDate::read(text)) {
                     row.julianDay = day->toJulianDay();
                     row.urgency = urgencyOf(*day, today);
                 } else {
                     row.urgency = Urgency::Unreadable;
-                    row.unreadableText = std::move(text);
+                    row.unreadableText = static_cast<int>(result.unreadableTexts.size());
+                    result.unreadableTexts.push_back(text.toString());
                 }
-                result.rows.push_back(std::move(row));
+                result.rows.push_back(row);
                 anyDate = true;
             }
             if (!anyDate)
                 continue;
+            ++vehiclesWithDates;
+            if (detail == Detail::Urgency)
+                continue;
             vehicleDecoder.decode(bytes, record);
-            result.vehicles.push_back({scanner.index() + 1, record.Marca, record.Modello, record.Targa, record.Tipo,
-                                       record.Proprietario, record.Autista});
+            result.vehicles.push_back({scanner.index() + 1, std::move(record.Marca), std::move(record.Modello),
+                                       std::move(record.Targa), std::move(record.Tipo), std::move(record.Proprietario),
+                                       std::move(record.Autista)});
         }
         archive.close();
     } catch (const FileAccessError&) {
         result.complete = false;
     }
     return result;
+}
+
+QString Scan::unreadableText(const Row& row) const
+{
+    return row.unreadableText < 0 ? QString() : unreadableTexts[static_cast<std::size_t>(row.unreadableText)];
 }
 
 Counts countAll(const Scan& scan)

@@ -42,18 +42,27 @@ struct Row {
     qint64 julianDay = 0; // the date read; 0 for an unreadable one
     Kind kind = Kind::Revisione;
     Urgency urgency = Urgency::Later;
-    QString unreadableText; // the text as stored, for an unreadable date only
+    int unreadableText = -1; // index into Scan::unreadableTexts, for an unreadable date only
 };
 
+// Rows hold no text of their own, so that 400,000 of them stay small and cheap to move.
 struct Scan {
-    std::vector<Vehicle> vehicles; // only those with a due date
-    std::vector<Row> rows;         // archive order, then the four kinds in their order
-    bool complete = true;          // false when the archive failed part-way
+    std::vector<Vehicle> vehicles;        // those with a due date; empty when counting only
+    std::vector<Row> rows;                // archive order, then the four kinds in their order
+    std::vector<QString> unreadableTexts; // the unreadable dates as stored
+    bool complete = true;                 // false when the archive failed part-way
+
+    // The text of an unreadable date; empty for a readable one.
+    QString unreadableText(const Row& row) const;
 };
+
+// What a scan decodes besides the dates: counting needs the rows' urgency only.
+enum class Detail { Urgency, VehicleTexts };
 
 // Opens the archive of programFolder (created empty when missing) and reads it through.
-// A failure ends the scan quietly with the rows read so far and complete false.
-Scan scan(const QString& programFolder, QDate today);
+// A failure ends the scan quietly with the rows read so far and complete false. Without
+// VehicleTexts, no vehicle is kept and rows only count.
+Scan scan(const QString& programFolder, QDate today, Detail detail = Detail::VehicleTexts);
 
 struct Counts {
     int overdue = 0;

@@ -201,7 +201,7 @@ void tst_DueDates::urgencyAtEachBoundary()
     QCOMPARE(found.rows.size(), std::size_t(1));
     QCOMPARE(found.rows[0].urgency, urgency);
     QCOMPARE(found.rows[0].kind, Kind::Revisione);
-    QCOMPARE(found.rows[0].unreadableText, urgency == Urgency::Unreadable ? date : QString());
+    QCOMPARE(found.unreadableText(found.rows[0]), urgency == Urgency::Unreadable ? date : QString());
 }
 
 // Each pair of vehicle and date counts once; blanks alone are no date; a list counts what
