@@ -34,7 +34,8 @@ const WindowFrame Frame = WindowFrame::fixed("frmScadenzario", " Scadenzario", {
                               .withoutTitleBarButtons()
                               .withProcessFormats();
 
-const int ColumnWidths[DeadlineRegisterModel::ColumnCount] = {110, 220, 100, 90, 60, 250};
+// Stato takes the rest, wide enough for an insurance in its days of grace.
+const int ColumnWidths[DeadlineRegisterModel::ColumnCount] = {100, 180, 85, 80, 50, 0};
 
 // One printed line per row, in the order shown, with the columns at fixed places.
 QStringList printedLines(const QSortFilterProxyModel& sorted, const DeadlineRegisterModel& rows)
@@ -89,7 +90,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     grdScadenze = new QTableView(panContainer);
     grdScadenze->setObjectName(QStringLiteral("grdScadenze"));
     grdScadenze->setGeometry(25, 205, 852, 328);
-    grdScadenze->setFont(verdana);
+    grdScadenze->setFont(Fonts::font(QStringLiteral("Verdana"), 9));
     grdScadenze->setModel(m_sorted);
     grdScadenze->setSelectionBehavior(QAbstractItemView::SelectRows);
     grdScadenze->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -101,7 +102,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     grdScadenze->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grdScadenze->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     grdScadenze->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < DeadlineRegisterModel::ColumnCount; ++c)
+    for (int c = 0; c < DeadlineRegisterModel::Stato; ++c)
         grdScadenze->setColumnWidth(c, ColumnWidths[c]);
     // The rows come sorted by date; a header click sorts by its column from then on.
     grdScadenze->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
