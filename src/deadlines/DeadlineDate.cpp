@@ -27,9 +27,10 @@ int readPart(QStringView part, int maxDigits, int& digits)
     return value;
 }
 
+// A digit's value; anything else is so negative that no part holding it comes out positive.
 int digit(QChar c)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - u'0' : -100;
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - u'0' : -10000;
 }
 
 // "dd/mm/yyyy" exactly, as the card writes every date: read at once, since a scan of the
