@@ -21,6 +21,7 @@
 #include "costs/TfrmAllegaExcel.h"
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
+#include "deadlines/TfrmScadenzario.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
@@ -289,6 +290,24 @@ int main(int argc, char* argv[])
     deadlines.show();
     save(&deadlines, folder, QStringLiteral("deadline-list"));
     deadlines.hide();
+    // The register of every due date, in its default period, with an insurance in its days of
+    // grace and a date that cannot be read.
+    {
+        VehicleArchive archive(platform.programFolder());
+        TSchedaVeicolo other;
+        other.Tipo = QStringLiteral("Autovettura");
+        other.Marca = QStringLiteral("Ford");
+        other.Modello = QStringLiteral("Focus SW");
+        other.Targa = QStringLiteral("GH345KL");
+        other.ScadAssicurazione = QStringLiteral("02/12/2026");
+        other.ScadTagliando = QStringLiteral("31/02/2026");
+        archive.append(other);
+        archive.close();
+    }
+    TfrmScadenzario deadlineRegister(windows.frmMenuScadenze());
+    deadlineRegister.show();
+    save(&deadlineRegister, folder, QStringLiteral("deadline-register"));
+    deadlineRegister.hide();
 
     TfrmGuida help(windows.frmAvvio());
     help.setTopic(HelpTopics::card());

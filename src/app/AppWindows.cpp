@@ -14,6 +14,7 @@
 #include "costs/TfrmAllegaExcel.h"
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
+#include "deadlines/TfrmScadenzario.h"
 #include "help/TfrmGuida.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
@@ -67,7 +68,8 @@ AppWindows::AppWindows()
                   TfrmScadTagliando,       //
                   TfrmScadAssicurazione,   //
                   TfrmScadBollo,           //
-                  TfrmCopieSicurezza>();
+                  TfrmCopieSicurezza,      //
+                  TfrmScadenzario>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),
@@ -82,6 +84,17 @@ AppWindows::AppWindows()
     QObject::connect(frmAvvio(), &TfrmAvvio::scadenzeRequested, frmAvvio(),
                      [this] { swap(frmAvvio(), frmMenuScadenze()); });
     QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
+    QObject::connect(frmAvvio(), &TfrmAvvio::vehicleChosen, frmAvvio(),
+                     [this](const TfrmScadenzario::Chosen& chosen) { showInCard(frmAvvio(), chosen); });
+    QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::vehicleChosen, frmMenuScadenze(),
+                     [this](const TfrmScadenzario::Chosen& chosen) { showInCard(frmMenuScadenze(), chosen); });
+}
+
+void AppWindows::showInCard(QWidget* from, const TfrmScadenzario::Chosen& chosen)
+{
+    // The card empties itself when it shows, so the record comes after.
+    swap(from, frmAutoparco());
+    frmAutoparco()->subMostraScheda(chosen.record, chosen.position, chosen.stored);
 }
 
 AppWindows::~AppWindows() = default;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "deadlines/TfrmScadenzario.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -58,6 +60,9 @@ private:
     template <typename Window> Window* swapped() const { return std::get<std::unique_ptr<Window>>(m_swapped).get(); }
     template <typename... Windows> void createInOrder();
     template <typename Window> void create();
+    // A vehicle chosen in the deadline register opened from window `from`: the card shows it
+    // with its photo in from's place.
+    void showInCard(QWidget* from, const TfrmScadenzario::Chosen& chosen);
 
     Swapped m_swapped;
     std::vector<std::unique_ptr<QWidget>> m_hidden;

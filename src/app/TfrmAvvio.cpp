@@ -4,6 +4,8 @@
 #include "app/TfrmSplash.h"
 #include "backup/AutomaticBackup.h"
 #include "backup/TfrmCopieSicurezza.h"
+#include "deadlines/DueDates.h"
+#include "deadlines/DueSummary.h"
 #include "help/HelpTopics.h"
 #include "help/Maker.h"
 #include "help/TfrmGuida.h"
@@ -11,6 +13,7 @@
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/ModalWindow.h"
+#include "widgets/SummaryBanner.h"
 #include "widgets/TextLink.h"
 #include "widgets/WindowFrame.h"
 
@@ -29,6 +32,19 @@ const Controls::Picture Pictures[] = {
     {"icoTitolo01", {80, 22, 835, 64}},
     {"imgSottotitolo", {17, 92, 961, 22}},
 };
+
+QColor fillOf(DueSummary::Tone tone)
+{
+    switch (tone) {
+    case DueSummary::Tone::Red:
+        return {0xD3, 0x2F, 0x2F};
+    case DueSummary::Tone::Orange:
+        return {0xF5, 0x7C, 0x00};
+    case DueSummary::Tone::Green:
+        break;
+    }
+    return {0x38, 0x8E, 0x3C};
+}
 
 } // namespace
 
@@ -53,6 +69,42 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
     Controls::pictureButtons(this, panContainer, buttons);
     m_copieSicurezza = new AutomaticBackup(panContainer);
     connect(m_copieSicurezza->notice(), &TextLink::clicked, this, &TfrmAvvio::imgCopieSicurezzaClick);
+    // In the band between the subtitle and the two large pictures.
+    lblRiepilogoScadenze = new SummaryBanner(panContainer, "lblRiepilogoScadenze", {148, 120, 700, 28});
+    lblRiepilogoScadenze->hide();
+    connect(lblRiepilogoScadenze, &SummaryBanner::clicked, this, &TfrmAvvio::lblRiepilogoScadenzeClick);
+}
+
+void TfrmAvvio::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) {
+        subRiepilogoScadenze();
+        m_copieSicurezza->launcherShown();
+    }
+}
+
+// Counted afresh at every showing. An archive that cannot be read leaves the summary out:
+// no message may stand between the login and the launcher.
+void TfrmAvvio::subRiepilogoScadenze()
+{
+    const Platform& platform = Platform::instance();
+    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::Urgency);
+    if (!scan.complete) {
+        lblRiepilogoScadenze->setText(QString());
+        lblRiepilogoScadenze->hide();
+        return;
+    }
+    const DueDates::Counts counts = DueDates::countAll(scan);
+    lblRiepilogoScadenze->setText(DueSummary::text(counts));
+    lblRiepilogoScadenze->setFill(fillOf(DueSummary::tone(counts)));
+    lblRiepilogoScadenze->show();
+}
+
+void TfrmAvvio::lblRiepilogoScadenzeClick()
+{
+    if (const std::optional<TfrmScadenzario::Chosen> chosen = TfrmScadenzario::open(this))
+        emit vehicleChosen(*chosen);
 }
 
 void TfrmAvvio::imgAutoparcoClick()
@@ -97,6 +149,8 @@ void TfrmAvvio::imgCopieSicurezzaClick()
 {
     openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {});
     m_copieSicurezza->refreshNotice();
+    // A restore may have brought other due dates.
+    subRiepilogoScadenze();
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)
@@ -106,9 +160,3 @@ void TfrmAvvio::closeEvent(QCloseEvent* event)
     QApplication::quit();
 }
 
-void TfrmAvvio::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (!event->spontaneous())
-        m_copieSicurezza->launcherShown();
-}

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "deadlines/TfrmScadenzario.h"
+
 #include <QWidget>
 
 class AutomaticBackup;
+class SummaryBanner;
 
 // The launcher: the hub the user returns to. Its two large pictures lead to the
-// vehicle card and the deadlines; closing it ends the program.
+// vehicle card and the deadlines, and a summary of what falls due; closing it ends the program.
 class TfrmAvvio final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmAvvio)
@@ -17,10 +20,12 @@ signals:
     void autoparcoRequested();
     // imgScadenze or btnScadenze was clicked.
     void scadenzeRequested();
+    // A vehicle was double-clicked in the deadline register; it is to be shown in the card.
+    void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
 
 protected:
-    void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void imgAutoparcoClick();
@@ -31,6 +36,9 @@ private:
     void imgCreditiClick();
     void imgEsciClick();
     void imgCopieSicurezzaClick();
+    void lblRiepilogoScadenzeClick();
+    void subRiepilogoScadenze();
 
     AutomaticBackup* m_copieSicurezza;
+    SummaryBanner* lblRiepilogoScadenze = nullptr;
 };

@@ -26,10 +26,35 @@ int readPart(QStringView part, int maxDigits, int& digits)
     }
     return value;
 }
+
+// A digit's value; anything else is so negative that no part holding it comes out positive.
+int digit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - u'0' : -10000;
+}
+
+// "dd/mm/yyyy" exactly, as the card writes every date: read at once, since a scan of the
+// whole archive meets little else. Anything else takes the lenient way.
+std::optional<QDate> readAsWritten(QStringView text)
+{
+    if (text.size() != 10 || text[2] != QLatin1Char('/') || text[5] != QLatin1Char('/'))
+        return std::nullopt;
+    const int day = digit(text[0]) * 10 + digit(text[1]);
+    const int month = digit(text[3]) * 10 + digit(text[4]);
+    const int year = digit(text[6]) * 1000 + digit(text[7]) * 100 + digit(text[8]) * 10 + digit(text[9]);
+    if (day < 0 || month < 0 || year < 0)
+        return std::nullopt;
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return std::nullopt;
+    return date;
+}
 } // namespace
 
 std::optional<QDate> read(QStringView text)
 {
+    if (const std::optional<QDate> date = readAsWritten(text))
+        return date;
     std::array<QStringView, 3> parts;
     qsizetype start = 0;
     for (int i = 0; i < 3; ++i) {

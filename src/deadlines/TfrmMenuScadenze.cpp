@@ -1,14 +1,18 @@
 #include "deadlines/TfrmMenuScadenze.h"
 
 #include "deadlines/DeadlineListWindow.h"
+#include "deadlines/DueDates.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
+#include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/ModalWindow.h"
 #include "widgets/WindowFrame.h"
 
 #include <QCloseEvent>
+#include <QLabel>
+#include <QShowEvent>
 
 namespace {
 
@@ -26,6 +30,33 @@ const Controls::Picture Pictures[] = {
     {"icoScadenze", {120, 184, 382, 282}},
     {"icoIstruzioni", {112, 480, 777, 56}},
 };
+
+// The badge beside each list button, in the order of DueDates::Kind.
+const char* const BadgeNames[DueDates::KindCount] = {"lblContaRevisione", "lblContaTagliando", "lblContaAssicurazione",
+                                                     "lblContaBollo"};
+const int ButtonTops[DueDates::KindCount] = {215, 275, 335, 395};
+constexpr int BadgeSize = 28;
+
+QLabel* badge(QWidget* parent, const char* name, int buttonTop)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(805, buttonTop + (40 - BadgeSize) / 2, BadgeSize, BadgeSize);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(Fonts::font(QStringLiteral("Arial"), 10, true));
+    label->hide();
+    return label;
+}
+
+void showCount(QLabel* badge, DueDates::DueOfKind count)
+{
+    badge->setVisible(count.due > 0);
+    badge->setText(QString::number(count.due));
+    // Red says that something is already overdue, orange that it falls due within 7 days.
+    badge->setStyleSheet(QStringLiteral("QLabel { color: white; border-radius: %1px; background-color: %2; }")
+                             .arg(BadgeSize / 2)
+                             .arg(count.overdue > 0 ? QStringLiteral("#D32F2F") : QStringLiteral("#FF8C00")));
+}
 
 template <typename Window> void openList(QWidget* owner)
 {
@@ -54,10 +85,29 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* parent) : QWidget(parent)
         {"btnTagliando", {598, 275, 197, 40}, nullptr, &TfrmMenuScadenze::btnTagliandoClick},
         {"btnAssicurazione", {598, 335, 197, 40}, nullptr, &TfrmMenuScadenze::btnAssicurazioneClick},
         {"btnBollo", {598, 395, 197, 40}, nullptr, &TfrmMenuScadenze::btnBolloClick},
+        {"btnScadenzario", {598, 618, 197, 40}, nullptr, &TfrmMenuScadenze::btnScadenzarioClick},
         {"imgGuida", {26, 604, 141, 67}, nullptr, &TfrmMenuScadenze::imgGuidaClick},
         {"imgEsci", {826, 604, 140, 67}, nullptr, &TfrmMenuScadenze::imgEsciClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
+    for (int k = 0; k < DueDates::KindCount; ++k)
+        m_badges[k] = badge(panContainer, BadgeNames[k], ButtonTops[k]);
+}
+
+void TfrmMenuScadenze::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        subConteggi();
+}
+
+// The counts of the four lists from one scan; an archive that cannot be read hides them.
+void TfrmMenuScadenze::subConteggi()
+{
+    const Platform& platform = Platform::instance();
+    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::Urgency);
+    for (int k = 0; k < DueDates::KindCount; ++k)
+        showCount(m_badges[k], DueDates::countOfKind(scan, static_cast<DueDates::Kind>(k)));
 }
 
 void TfrmMenuScadenze::btnRevisioneClick()
@@ -78,6 +128,12 @@ void TfrmMenuScadenze::btnAssicurazioneClick()
 void TfrmMenuScadenze::btnBolloClick()
 {
     openList<TfrmScadBollo>(this);
+}
+
+void TfrmMenuScadenze::btnScadenzarioClick()
+{
+    if (const std::optional<TfrmScadenzario::Chosen> chosen = TfrmScadenzario::open(this))
+        emit vehicleChosen(*chosen);
 }
 
 void TfrmMenuScadenze::imgGuidaClick()

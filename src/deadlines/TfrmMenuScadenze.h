@@ -1,9 +1,14 @@
 #pragma once
 
+#include "deadlines/TfrmScadenzario.h"
+
 #include <QWidget>
 
+class QLabel;
+
 // The deadline menu: one orange button for each kind of deadline, each opening its list
-// as a fresh modal window. Shown from the launcher in its place; closing it leads back.
+// as a fresh modal window, with a badge counting what that list holds. Shown from the
+// launcher in its place; closing it leads back.
 class TfrmMenuScadenze final : public QWidget {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmMenuScadenze)
@@ -13,8 +18,11 @@ public:
 signals:
     // The menu was closed, by imgEsci or the title bar; the launcher shows itself again.
     void closed();
+    // A vehicle was double-clicked in the deadline register; it is to be shown in the card.
+    void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -22,6 +30,10 @@ private:
     void btnTagliandoClick();
     void btnAssicurazioneClick();
     void btnBolloClick();
+    void btnScadenzarioClick();
+    void subConteggi();
     void imgGuidaClick();
     void imgEsciClick();
+
+    QLabel* m_badges[4] = {}; // lblContaRevisione ... lblContaBollo
 };

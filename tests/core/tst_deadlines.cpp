@@ -78,6 +78,8 @@ void tst_Deadlines::readDate_data()
     QTest::newRow("29 February, no leap year") << QStringLiteral("29/02/2023") << QDate();
     QTest::newRow("day 0") << QStringLiteral("00/03/2024") << QDate();
     QTest::newRow("month 13") << QStringLiteral("01/13/2024") << QDate();
+    QTest::newRow("a letter in the year") << QStringLiteral("05/03/202x") << QDate();
+    QTest::newRow("a letter in the day") << QStringLiteral("0x/03/2024") << QDate();
     QTest::newRow("letters") << QStringLiteral("abc") << QDate();
     QTest::newRow("wrong separator") << QStringLiteral("05-03-2024") << QDate();
     QTest::newRow("no year") << QStringLiteral("05/03") << QDate();

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "archive/TSchedaVeicolo.h"
+
+#include <QByteArray>
+#include <QDialog>
+
+#include <optional>
+
+class DeadlineRegisterModel;
+class QComboBox;
+class QModelIndex;
+class QSortFilterProxyModel;
+class QTableView;
+
+// The deadline register: every due date of the fleet in one sortable table, chosen by
+// period, printed as a summary or exported as a calendar file. A double-click on a row
+// closes the register and hands the vehicle to its opener, which shows it in the card.
+class TfrmScadenzario final : public QDialog {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfrmScadenzario)
+public:
+    // The vehicle of a double-clicked row, as the archive holds it now.
+    struct Chosen {
+        int position = 0; // 1-based
+        TSchedaVeicolo record;
+        QByteArray stored; // the bytes it was decoded from
+    };
+
+    explicit TfrmScadenzario(QWidget* parent = nullptr);
+
+    // Opens a fresh register on owner, modally; the vehicle chosen in it, if any.
+    static std::optional<Chosen> open(QWidget* owner);
+    std::optional<Chosen> chosen() const { return m_chosen; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void subCarica();
+    void cboPeriodoChange(int index);
+    void grdScadenzeDblClick(const QModelIndex& index);
+    void btnChiudiClick();
+    void btnStampaClick();
+    void btnCalendarioClick();
+    // Whether the archive can still be read; says so with the archive's message when not.
+    bool subArchivioLeggibile();
+
+    DeadlineRegisterModel* m_rows = nullptr;
+    QSortFilterProxyModel* m_sorted = nullptr;
+    QComboBox* cboPeriodo = nullptr;
+    QTableView* grdScadenze = nullptr;
+    std::optional<Chosen> m_chosen;
+};
