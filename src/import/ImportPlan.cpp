@@ -1,0 +1,188 @@
+#include "import/ImportPlan.h"
+
+#include "archive/RecordScanner.h"
+#include "archive/StoredText.h"
+#include "archive/VehicleArchive.h"
+#include "archive/Windows1252.h"
+#include "deadlines/DeadlineDate.h"
+
+#include <QRegularExpression>
+
+namespace ImportPlan {
+namespace {
+
+const char* const Missing[] = {"manca il tipo", "manca la marca", "manca il modello", "manca la targa"};
+
+QString rowText(int line)
+{
+    return QStringLiteral("Riga %1: ").arg(line);
+}
+
+// Line breaks inside a quoted field would break the card's one-line boxes.
+QString oneLine(const QString& text)
+{
+    QString flat = text;
+    flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return flat;
+}
+
+bool encodable(const QString& text)
+{
+    return Windows1252::decode(Windows1252::encode(text)) == text;
+}
+
+} // namespace
+
+QString normalisedPlate(QStringView plate)
+{
+    QString made;
+    made.reserve(plate.size());
+    for (const QChar c : plate) {
+        if (c.unicode() <= 0x20)
+            continue;
+        made.append(c >= QLatin1Char('a') && c <= QLatin1Char('z') ? QChar(c.unicode() - 'a' + 'A') : c);
+    }
+    return made;
+}
+
+ArchivePlates platesOf(const QString& programFolder)
+{
+    VehicleArchive archive(programFolder);
+    ArchivePlates plates;
+    const FieldDecoder<TSchedaVeicolo> decoder{&TSchedaVeicolo::Targa};
+    RecordScanner scanner(archive.records());
+    TSchedaVeicolo record;
+    QByteArrayView bytes;
+    while (scanner.next(bytes)) {
+        decoder.decode(bytes, record);
+        const QString plate = normalisedPlate(record.Targa);
+        if (!plate.isEmpty() && !plates.contains(plate))
+            plates.insert(plate, scanner.index() + 1);
+    }
+    archive.close();
+    return plates;
+}
+
+QString convertedDate(const QString& text)
+{
+    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{1,2})([/.-])(\\d{1,2})\\2(\\d{2}|\\d{4})$"));
+    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    std::optional<QDate> date;
+    if (const auto found = dayFirst.match(text); found.hasMatch()) {
+        // The deadline lists' reader, so that two-digit years land where they will read them.
+        date =
+            DeadlineDate::read(QStringLiteral("%1/%2/%3").arg(found.captured(1), found.captured(3), found.captured(4)));
+    } else if (const auto found = yearFirst.match(text); found.hasMatch()) {
+        const QDate day(found.captured(1).toInt(), found.captured(2).toInt(), found.captured(3).toInt());
+        if (day.isValid())
+            date = day;
+    }
+    return date ? date->toString(QStringLiteral("dd/MM/yyyy")) : QString();
+}
+
+TSchedaVeicolo recordOf(const CsvTable& table, const QList<int>& matching, int row, QStringList* problems,
+                        int* warnings)
+{
+    TSchedaVeicolo record;
+    const QStringList& fields = table.records.at(row);
+    const int line = table.lines.at(row);
+    auto warn = [&](const QString& text) {
+        if (problems)
+            problems->append(rowText(line) + text);
+        if (warnings)
+            ++*warnings;
+    };
+    const auto& stored = TSchedaVeicolo::fields();
+    for (int column = 0; column < matching.size() && column < fields.size(); ++column) {
+        const int field = matching.at(column);
+        if (field < 0)
+            continue;
+        const QString label = ImportFields::label(field);
+        QString value = StoredText::trimmed(oneLine(fields.at(column)));
+        if (field == ImportFields::required().last())
+            value = normalisedPlate(value);
+        if (ImportFields::isDate(field) && !value.isEmpty()) {
+            const QString date = convertedDate(value);
+            if (date.isEmpty())
+                warn(QStringLiteral("%1 «%2» non è una data, importata come scritta.").arg(label, value));
+            else
+                value = date;
+        }
+        if (!encodable(value))
+            warn(
+                QStringLiteral("%1 contiene caratteri che l'archivio non può salvare, salvati come \"?\".").arg(label));
+        const int capacity = stored[static_cast<size_t>(field)].capacity;
+        if (value.size() > capacity) {
+            warn(QStringLiteral("%1 di %2 caratteri, ne verranno salvati %3.")
+                     .arg(label)
+                     .arg(value.size())
+                     .arg(capacity));
+            value = StoredText::trimmed(QStringView(value).left(capacity));
+        }
+        record.*(stored[static_cast<size_t>(field)].member) = value;
+    }
+    if (fields.size() > table.header.size()) {
+        bool extra = false;
+        for (qsizetype i = table.header.size(); i < fields.size(); ++i)
+            extra = extra || !StoredText::trimmed(fields.at(i)).isEmpty();
+        if (extra)
+            warn(QStringLiteral("%1 campi invece di %2, quelli in più sono ignorati.")
+                     .arg(fields.size())
+                     .arg(table.header.size()));
+    }
+    return record;
+}
+
+Plan plan(const CsvTable& table, const ImportFields::Matching& matching, const ArchivePlates& archive)
+{
+    Plan made;
+    QHash<QString, int> earlier; // plate to the line it was first imported from
+    const auto& stored = TSchedaVeicolo::fields();
+    for (int row = 0; row < table.records.size(); ++row) {
+        const int line = table.lines.at(row);
+        QStringList problems;
+        int warnings = 0;
+        const TSchedaVeicolo record = recordOf(table, matching.fields, row, &problems, &warnings);
+        QString skip;
+        for (int i = 0; i < ImportFields::required().size() && skip.isEmpty(); ++i) {
+            const int field = ImportFields::required().at(i);
+            if ((record.*(stored[static_cast<size_t>(field)].member)).isEmpty())
+                skip = QString::fromUtf8(Missing[i]) + QStringLiteral(", riga saltata.");
+        }
+        if (skip.isEmpty()) {
+            if (const auto inArchive = archive.constFind(record.Targa); inArchive != archive.cend())
+                skip = QStringLiteral("la targa %1 è già in archivio (posizione %2), riga saltata.")
+                           .arg(record.Targa)
+                           .arg(inArchive.value());
+            else if (const auto inFile = earlier.constFind(record.Targa); inFile != earlier.cend())
+                skip = QStringLiteral("la targa %1 compare già alla riga %2, riga saltata.")
+                           .arg(record.Targa)
+                           .arg(inFile.value());
+        }
+        if (skip.isEmpty()) {
+            earlier.insert(record.Targa, line);
+            made.importable.append(row);
+            made.problems.append(problems);
+            made.warnings += warnings;
+        } else {
+            // A skipped row's warnings would not change what is stored.
+            made.problems.append(rowText(line) + skip);
+            ++made.skipped;
+        }
+        if (made.preview.size() < Plan::PreviewRows)
+            made.preview.append({line, record, !skip.isEmpty()});
+    }
+    return made;
+}
+
+QString Plan::summary() const
+{
+    return QStringLiteral("Da importare: %1 · Da saltare: %2 · Avvisi: %3")
+        .arg(importable.size())
+        .arg(skipped)
+        .arg(warnings);
+}
+
+} // namespace ImportPlan
