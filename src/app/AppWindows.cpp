@@ -15,6 +15,7 @@
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/TfrmMenuScadenze.h"
 #include "help/TfrmGuida.h"
+#include "import/TfrmImportaVeicoli.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -67,7 +68,8 @@ AppWindows::AppWindows()
                   TfrmScadTagliando,       //
                   TfrmScadAssicurazione,   //
                   TfrmScadBollo,           //
-                  TfrmCopieSicurezza>();
+                  TfrmCopieSicurezza,      //
+                  TfrmImportaVeicoli>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),

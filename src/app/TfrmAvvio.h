@@ -31,6 +31,7 @@ private:
     void imgCreditiClick();
     void imgEsciClick();
     void imgCopieSicurezzaClick();
+    void imgImportaClick();
 
     AutomaticBackup* m_copieSicurezza;
 };
