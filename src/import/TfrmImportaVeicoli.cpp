@@ -176,10 +176,19 @@ void TfrmImportaVeicoli::subMostraColonne()
     for (int column = 0; column < m_table.header.size(); ++column) {
         grdColonne->setItem(column, FileColumn, readOnly(m_table.header.at(column)));
         grdColonne->setItem(column, SampleColumn, readOnly(firstValue(m_table, column)));
+        grdColonne->setItem(column, FieldColumn, new QTableWidgetItem);
+    }
+    subMostraCampi();
+}
+
+// Only the texts change: the cell being edited stays the same item.
+void TfrmImportaVeicoli::subMostraCampi()
+{
+    const QSignalBlocker quiet(grdColonne);
+    for (int column = 0; column < grdColonne->rowCount(); ++column) {
         const int field = m_matching.fields.value(column, -1);
-        grdColonne->setItem(
-            column, FieldColumn,
-            new QTableWidgetItem(field < 0 ? FieldChoiceDelegate::notImported() : ImportFields::label(field)));
+        grdColonne->item(column, FieldColumn)
+            ->setText(field < 0 ? FieldChoiceDelegate::notImported() : ImportFields::label(field));
     }
 }
 
@@ -189,7 +198,7 @@ void TfrmImportaVeicoli::grdColonneChanged(QTableWidgetItem* item)
         return;
     m_matching.notes.clear();
     ImportFields::choose(m_matching, m_table.header, item->row(), FieldChoiceDelegate::fieldOf(item->text()));
-    subMostraColonne();
+    subMostraCampi();
     if (subPianifica())
         subMostraPiano(m_matching.notes);
 }

@@ -34,6 +34,7 @@ private:
     // Reads a file and matches its columns; false, with the message shown, when refused.
     bool subLeggi(const QString& path);
     void subMostraColonne();
+    void subMostraCampi();
     // The dry run again, with the archive's plates as they are now.
     bool subPianifica();
     void subMostraPiano(const QStringList& notes);
