@@ -2,6 +2,7 @@
 #include "bench_archive.h"
 #include "bench_backups.h"
 #include "bench_export.h"
+#include "bench_import.h"
 #include "bench_photos.h"
 #include "bench_report.h"
 
@@ -23,7 +24,7 @@ int main(int argc, char* argv[])
         std::function<int()> run;
     } groups[] = {
         {"archive", benchArchive}, {"reports", benchReports}, {"photos", [] { return benchPhotos(), 0; }},
-        {"export", benchExport},   {"backups", benchBackups},
+        {"export", benchExport},   {"backups", benchBackups}, {"import", benchImport},
     };
     int failures = 0;
     for (const auto& group : groups) {

@@ -6,7 +6,7 @@
 #include "archive/Windows1252.h"
 #include "deadlines/DeadlineDate.h"
 
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace ImportPlan {
 namespace {
@@ -21,6 +21,8 @@ QString rowText(int line)
 // Line breaks inside a quoted field would break the card's one-line boxes.
 QString oneLine(const QString& text)
 {
+    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; }))
+        return text;
     QString flat = text;
     flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
     flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -30,7 +32,12 @@ QString oneLine(const QString& text)
 
 bool encodable(const QString& text)
 {
-    return Windows1252::decode(Windows1252::encode(text)) == text;
+    // Latin-1 outside the C1 controls is Windows-1252 as it stands: the common case, told
+    // without a round trip.
+    bool latin = true;
+    for (const QChar c : text)
+        latin = latin && c.unicode() <= 0xFF && (c.unicode() < 0x80 || c.unicode() >= 0xA0);
+    return latin || Windows1252::decode(Windows1252::encode(text)) == text;
 }
 
 } // namespace
@@ -65,19 +72,52 @@ ArchivePlates platesOf(const QString& programFolder)
     return plates;
 }
 
+namespace {
+// The digits of text[from, to) as a number, or -1 when anything else is there.
+int number(QStringView text, qsizetype from, qsizetype to)
+{
+    if (from >= to)
+        return -1;
+    int value = 0;
+    for (qsizetype i = from; i < to; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return -1;
+        value = value * 10 + (c - u'0');
+    }
+    return value;
+}
+} // namespace
+
 QString convertedDate(const QString& text)
 {
-    static const QRegularExpression dayFirst(QStringLiteral("^(\\d{1,2})([/.-])(\\d{1,2})\\2(\\d{2}|\\d{4})$"));
-    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})-(\\d{1,2})-(\\d{1,2})$"));
+    // Three parts between two equal separators, one of "/", "-" and ".".
+    qsizetype first = 0;
+    while (first < text.size() && text.at(first) != QLatin1Char('/') && text.at(first) != QLatin1Char('-') &&
+           text.at(first) != QLatin1Char('.'))
+        ++first;
+    if (first == 0 || first == text.size())
+        return {};
+    const QChar separator = text.at(first);
+    const qsizetype second = text.indexOf(separator, first + 1);
+    if (second < 0 || text.indexOf(separator, second + 1) >= 0)
+        return {};
+    const qsizetype lengths[] = {first, second - first - 1, text.size() - second - 1};
+    const int parts[] = {number(text, 0, first), number(text, first + 1, second),
+                         number(text, second + 1, text.size())};
+    if (parts[0] < 0 || parts[1] < 0 || parts[2] < 0)
+        return {};
     std::optional<QDate> date;
-    if (const auto found = dayFirst.match(text); found.hasMatch()) {
-        // The deadline lists' reader, so that two-digit years land where they will read them.
-        date =
-            DeadlineDate::read(QStringLiteral("%1/%2/%3").arg(found.captured(1), found.captured(3), found.captured(4)));
-    } else if (const auto found = yearFirst.match(text); found.hasMatch()) {
-        const QDate day(found.captured(1).toInt(), found.captured(2).toInt(), found.captured(3).toInt());
+    if (lengths[0] == 4 && separator == QLatin1Char('-') && lengths[1] <= 2 && lengths[2] <= 2) {
+        const QDate day(parts[0], parts[1], parts[2]);
         if (day.isValid())
             date = day;
+    } else if (lengths[0] <= 2 && lengths[1] <= 2 && (lengths[2] == 2 || lengths[2] == 4)) {
+        // The deadline lists' reader, so that two-digit years land where they will read them.
+        QString dayFirst = text;
+        dayFirst[first] = QLatin1Char('/');
+        dayFirst[second] = QLatin1Char('/');
+        date = DeadlineDate::read(dayFirst);
     }
     return date ? date->toString(QStringLiteral("dd/MM/yyyy")) : QString();
 }
@@ -99,24 +139,24 @@ TSchedaVeicolo recordOf(const CsvTable& table, const QList<int>& matching, int r
         const int field = matching.at(column);
         if (field < 0)
             continue;
-        const QString label = ImportFields::label(field);
         QString value = StoredText::trimmed(oneLine(fields.at(column)));
         if (field == ImportFields::required().last())
             value = normalisedPlate(value);
         if (ImportFields::isDate(field) && !value.isEmpty()) {
             const QString date = convertedDate(value);
             if (date.isEmpty())
-                warn(QStringLiteral("%1 «%2» non è una data, importata come scritta.").arg(label, value));
+                warn(QStringLiteral("%1 «%2» non è una data, importata come scritta.")
+                         .arg(ImportFields::label(field), value));
             else
                 value = date;
         }
         if (!encodable(value))
-            warn(
-                QStringLiteral("%1 contiene caratteri che l'archivio non può salvare, salvati come \"?\".").arg(label));
+            warn(QStringLiteral("%1 contiene caratteri che l'archivio non può salvare, salvati come \"?\".")
+                     .arg(ImportFields::label(field)));
         const int capacity = stored[static_cast<size_t>(field)].capacity;
         if (value.size() > capacity) {
             warn(QStringLiteral("%1 di %2 caratteri, ne verranno salvati %3.")
-                     .arg(label)
+                     .arg(ImportFields::label(field))
                      .arg(value.size())
                      .arg(capacity));
             value = StoredText::trimmed(QStringView(value).left(capacity));

@@ -4,9 +4,9 @@
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
 #include "import/ImportPlan.h"
+#include "import/RecordChecksum.h"
 #include "photo/PhotoFile.h"
 
-#include <QCryptographicHash>
 #include <QFileInfo>
 
 namespace ImportRun {
@@ -36,40 +36,39 @@ LastImport append(const QString& programFolder, const CsvTable& table, const QLi
     if (rows.isEmpty())
         return {};
     VehicleArchive archive(programFolder);
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    RecordChecksum hash(TSchedaVeicolo::RecordSize);
     qsizetype done = 0;
     const int first = archive.records().appendAll([&](QByteArray& chunk) {
         if (done == rows.size())
             return false;
         const qsizetype upTo = qMin<qsizetype>(rows.size(), done + ChunkRecords);
         chunk.resize((upTo - done) * TSchedaVeicolo::RecordSize);
-        for (qsizetype i = done; i < upTo; ++i) {
-            const QByteArray record = encodeRecord(ImportPlan::recordOf(table, matching, rows.at(i)));
-            std::copy(record.cbegin(), record.cend(), chunk.begin() + (i - done) * TSchedaVeicolo::RecordSize);
-        }
-        hash.addData(chunk);
+        for (qsizetype i = done; i < upTo; ++i)
+            encodeRecordInto(ImportPlan::recordOf(table, matching, rows.at(i)),
+                             chunk.data() + (i - done) * TSchedaVeicolo::RecordSize);
+        hash.addRecords(chunk);
         done = upTo;
         if (progress)
             progress(double(done) / double(rows.size()));
         return true;
     });
     archive.close();
-    LastImport made{first, first + static_cast<int>(rows.size()) - 1, hash.result().toHex(), when};
+    LastImport made{first, first + static_cast<int>(rows.size()) - 1, hash.hex(), when};
     made.write(programFolder);
     return made;
 }
 
 QByteArray checksumOf(FixedRecordFile& file, int first, int last)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
+    RecordChecksum hash(TSchedaVeicolo::RecordSize);
     QByteArray block;
     for (int index = first - 1; index < last;) {
         const int wanted = qMin(ChunkRecords, last - index);
         file.readBlock(index, wanted, block);
-        hash.addData(block);
+        hash.addRecords(block);
         index += wanted;
     }
-    return hash.result().toHex();
+    return hash.hex();
 }
 
 Undo undo(const QString& programFolder, const LastImport& last)

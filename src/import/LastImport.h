@@ -10,7 +10,7 @@
 struct LastImport {
     int first = 0;
     int last = 0;
-    QByteArray checksum; // hexadecimal SHA-256 of the appended records
+    QByteArray checksum; // RecordChecksum of the appended records
     QDateTime when;
 
     bool isValid() const { return first >= 1 && last >= first && !checksum.isEmpty(); }
