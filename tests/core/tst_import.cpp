@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +84,7 @@ private slots:
     void appendsRecords();
     void appendsNothingWithoutRows();
     void leavesReadOnlyArchive();
+    void anotherProgramAppendsMeanwhile();
     void undoRestoresArchive();
     void undoRefused_data();
     void undoRefused();
@@ -392,6 +394,46 @@ void TestImport::leavesReadOnlyArchive()
     QVERIFY_THROWS_EXCEPTION(FileAccessError,
                              ImportRun::append(folder(), table, matching.fields, {0, 1}, QDateTime::currentDateTime()));
     QCOMPARE(readFile(archivePath()), encodeRecord(vehicle(QStringLiteral("OLD1"))));
+}
+
+// Another program's cards land before or after the imported ones, never among them.
+void TestImport::anotherProgramAppendsMeanwhile()
+{
+    constexpr int Imported = 4000;
+    constexpr int Others = 200;
+    CsvTable table;
+    table.header = texts({"Tipo", "Marca", "Modello", "Targa"});
+    for (int i = 0; i < Imported; ++i) {
+        table.records.append(texts({"Autovettura", "Fiat", "Panda"}) << QStringLiteral("IM%1").arg(i));
+        table.lines.append(i + 2);
+    }
+    const ImportFields::Matching matching = ImportFields::matchAll(table.header);
+    const ImportPlan::Plan plan = ImportPlan::plan(table, matching, {});
+
+    QProcess other;
+    other.start(QStringLiteral(CORVANTA_ARCHIVE_APPENDER),
+                {folder(), QStringLiteral("OTHER"), QString::number(Others), QStringLiteral("--wait")});
+    while (!other.canReadLine())
+        QVERIFY2(other.waitForReadyRead(30000), qPrintable(other.errorString()));
+    QCOMPARE(other.readLine().trimmed(), QByteArray("ready"));
+    other.write("go\n");
+    QVERIFY(other.waitForBytesWritten(30000));
+    const LastImport done =
+        ImportRun::append(folder(), table, matching.fields, plan.importable, QDateTime::currentDateTime());
+    QVERIFY(other.waitForFinished(60000));
+    QCOMPARE(other.exitCode(), 0);
+
+    VehicleArchive archive(folder());
+    QCOMPARE(archive.count(), Imported + Others);
+    int others = 0;
+    for (int position = 1; position <= Imported + Others; ++position) {
+        const TSchedaVeicolo record = archive.readAt(position - 1);
+        if (position >= done.first && position <= done.last)
+            QCOMPARE(record.Targa, QStringLiteral("IM%1").arg(position - done.first));
+        else
+            QCOMPARE(record.Tipo, QStringLiteral("OTHER-%1").arg(others++));
+    }
+    QCOMPARE(others, Others);
 }
 
 void TestImport::undoRestoresArchive()
