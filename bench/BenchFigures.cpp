@@ -1,6 +1,7 @@
 #include "BenchFigures.h"
 
 #include <QElapsedTimer>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,6 +43,25 @@ void print(const char* name, double value, double target, const char* unit)
 {
     std::printf("%-40s %10.1f %s  target %8.1f %s  %s\n", name, value, unit, target, unit,
                 value <= target ? "ok" : "over");
+}
+
+double peakSinceResetMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').constFirst().toDouble() / 1024;
+    }
+    return -1;
+}
+
+void resetPeak()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
 }
 
 } // namespace BenchFigures

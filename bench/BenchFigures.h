@@ -11,5 +11,10 @@ double median(std::vector<double> values);
 double medianMs(int runs, const std::function<void()>& run, const std::function<void()>& prepare = {});
 // The peak resident memory of the process so far.
 double peakMemoryMb();
+// The resident-memory peak (VmHWM) in MB since the last resetPeak(); -1 where the system
+// does not tell it.
+double peakSinceResetMb();
+// Starts the peak again from the present size.
+void resetPeak();
 void print(const char* name, double value, double target, const char* unit);
 } // namespace BenchFigures

@@ -3,6 +3,8 @@
 
 #include "bench_search_window.h"
 
+#include "BenchFigures.h"
+
 #include "archive/VehicleArchive.h"
 #include "platform/Platform.h"
 #include "search/TfrmTrovaAutomezzi.h"
@@ -43,26 +45,6 @@ private:
     QString m_folder;
 };
 
-// The resident-memory peak (VmHWM) in MB; resetPeak() starts it again from the present size.
-double peakMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').constFirst().toDouble() / 1024;
-    }
-    return -1;
-}
-
-void resetPeak()
-{
-    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
-    if (clearRefs.open(QIODevice::WriteOnly))
-        clearRefs.write("5");
-}
-
 int archiveCount(const QString& folder)
 {
     VehicleArchive archive(folder);
@@ -78,7 +60,7 @@ void benchSearchWindow(const QString& folder)
     Platform::install(&platform);
     const int count = archiveCount(folder);
 
-    resetPeak();
+    BenchFigures::resetPeak();
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
         // A fresh window each time, as every opening makes one.
@@ -93,7 +75,7 @@ void benchSearchWindow(const QString& folder)
         QApplication::processEvents();
         times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    const double peak = peakMb();
+    const double peak = BenchFigures::peakSinceResetMb();
     Platform::install(nullptr);
 
     std::sort(times.begin(), times.end());

@@ -3,6 +3,7 @@
 #include "bench_backups.h"
 #include "bench_dashboard.h"
 #include "bench_export.h"
+#include "bench_import.h"
 #include "bench_photos.h"
 #include "bench_report.h"
 
@@ -26,7 +27,8 @@ int main(int argc, char* argv[])
         // First, so that the process's memory peak is the register's own.
         {"dashboard", benchDashboard}, {"archive", benchArchive},
         {"reports", benchReports},     {"photos", [] { return benchPhotos(), 0; }},
-        {"export", benchExport},     {"backups", benchBackups},
+        {"export", benchExport},       {"backups", benchBackups},
+        {"import", benchImport},
     };
     int failures = 0;
     for (const auto& group : groups) {

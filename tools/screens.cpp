@@ -2,9 +2,9 @@
 // Usage: corvanta_screens <output folder>
 #include "FakePlatform.h"
 
+#include "access/PasswordFile.h"
 #include "access/TfrmCambiaPassword.h"
 #include "access/TfrmPassword.h"
-#include "access/PasswordFile.h"
 #include "app/AppWindows.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
@@ -24,6 +24,7 @@
 #include "deadlines/TfrmScadenzario.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
+#include "import/TfrmImportaVeicoli.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -330,6 +331,14 @@ int main(int argc, char* argv[])
     backups.findChild<LineList*>(QStringLiteral("lstCopie"))->selectRow(0);
     save(&backups, folder, QStringLiteral("backups"));
     backups.hide();
+
+    // The import window with a file as Italian Excel writes it.
+    TfrmImportaVeicoli import(windows.frmAvvio());
+    import.show();
+    platform.queueFileName(QStringLiteral(CORVANTA_IMPORT_SAMPLE));
+    import.findChild<QPushButton*>(QStringLiteral("btnScegliFile"))->click();
+    save(&import, folder, QStringLiteral("import"));
+    import.hide();
 
     // A real message box of the production platform, with Qt's Italian buttons.
     QTimer::singleShot(0, [&folder] {

@@ -16,6 +16,7 @@
 #include "deadlines/TfrmMenuScadenze.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "help/TfrmGuida.h"
+#include "import/TfrmImportaVeicoli.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
 #include "output/TfrmStampaAutomezzo.h"
@@ -69,7 +70,8 @@ AppWindows::AppWindows()
                   TfrmScadAssicurazione,   //
                   TfrmScadBollo,           //
                   TfrmCopieSicurezza,      //
-                  TfrmScadenzario>();
+                  TfrmScadenzario,         //
+                  TfrmImportaVeicoli>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),

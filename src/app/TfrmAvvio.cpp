@@ -9,6 +9,7 @@
 #include "help/HelpTopics.h"
 #include "help/Maker.h"
 #include "help/TfrmGuida.h"
+#include "import/TfrmImportaVeicoli.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
@@ -65,6 +66,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"imgGuida", {952, 16, 29, 28}, nullptr, &TfrmAvvio::imgGuidaClick},
         {"imgCrediti", {16, 660, 23, 22}, nullptr, &TfrmAvvio::imgCreditiClick},
         {"imgCopieSicurezza", {918, 16, 29, 28}, nullptr, &TfrmAvvio::imgCopieSicurezzaClick},
+        {"imgImporta", {48, 16, 29, 28}, nullptr, &TfrmAvvio::imgImportaClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
     m_copieSicurezza = new AutomaticBackup(panContainer);
@@ -151,6 +153,11 @@ void TfrmAvvio::imgCopieSicurezzaClick()
     m_copieSicurezza->refreshNotice();
     // A restore may have brought other due dates.
     subRiepilogoScadenze();
+}
+
+void TfrmAvvio::imgImportaClick()
+{
+    openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {});
 }
 
 void TfrmAvvio::closeEvent(QCloseEvent* event)

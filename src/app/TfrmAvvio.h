@@ -38,6 +38,7 @@ private:
     void imgCopieSicurezzaClick();
     void lblRiepilogoScadenzeClick();
     void subRiepilogoScadenze();
+    void imgImportaClick();
 
     AutomaticBackup* m_copieSicurezza;
     SummaryBanner* lblRiepilogoScadenze = nullptr;

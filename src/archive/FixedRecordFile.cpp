@@ -272,6 +272,46 @@ int FixedRecordFile::append(const QByteArray& record)
     return index + 1;
 }
 
+int FixedRecordFile::appendAll(const std::function<bool(QByteArray& chunk)>& next)
+{
+    WriteLock lock(m_file);
+    const int first = count();
+    qint64 records = first;
+    QByteArray chunk;
+    try {
+        while (next(chunk)) {
+            if (chunk.size() % m_recordSize != 0)
+                throw FileAccessError("append: not whole records");
+            if (records + chunk.size() / m_recordSize > INT_MAX - 1)
+                throw FileAccessError("append: more records than a position can name");
+            writeAt(static_cast<int>(records), chunk, Extends::Yes);
+            records += chunk.size() / m_recordSize;
+        }
+    } catch (...) {
+        // Either every record went in or none did.
+        m_file.resize(static_cast<qint64>(first) * m_recordSize);
+        throw;
+    }
+    m_current = static_cast<int>(records);
+    return first + 1;
+}
+
+bool FixedRecordFile::cutBackConfirmed(int keep, const std::function<bool()>& confirm)
+{
+    WriteLock lock(m_file);
+    if (keep < 0 || keep > count())
+        throw FileAccessError(QStringLiteral("cut %1: no record %2").arg(m_file.fileName()).arg(keep).toStdString());
+    if (!confirm())
+        return false;
+    if (!m_file.resize(static_cast<qint64>(keep) * m_recordSize))
+        fail(m_file, "cut");
+    QString reason;
+    if (!flushedToDevice(reason))
+        throw FileAccessError(QStringLiteral("cut %1: %2").arg(m_file.fileName(), reason).toStdString());
+    m_current = keep;
+    return true;
+}
+
 void FixedRecordFile::writeAt(int index, const QByteArray& record, Extends extends)
 {
     const qint64 offset = static_cast<qint64>(index) * m_recordSize;

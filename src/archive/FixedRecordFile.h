@@ -46,6 +46,17 @@ public:
     int append(const QByteArray& record);
     int currentIndex() const { return m_current; }
 
+    // Appends whole records back to back at index count, all under one hold of the lock, so
+    // that another program's appends land before or after them, never among them. next fills
+    // chunk with the following records (a multiple of the record size) and returns false once
+    // there are none. On any failure the file is cut back to its count before the first
+    // record. Returns the 1-based position of the first record appended.
+    int appendAll(const std::function<bool(QByteArray& chunk)>& next);
+    // Cuts the file back to its first keep records when confirm, called under the lock with
+    // the file as it is now, agrees; false when it declined and nothing changed. Used only to
+    // take back records appended just before.
+    bool cutBackConfirmed(int keep, const std::function<bool()>& confirm);
+
     // Reads records first .. first + wanted - 1 (all of them present) back to back into
     // buffer, reusing its memory, and returns how many; the current index moves past them.
     int readBlock(int first, int wanted, QByteArray& buffer);

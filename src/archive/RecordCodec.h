@@ -18,14 +18,20 @@ template <typename Record> struct TextField {
 
 // Records are plain structs with a static fields() table in stored order and a static
 // RecordSize equal to the sum of capacity + 1 over the table.
-template <typename Record> QByteArray encodeRecord(const Record& record)
+// Encodes the record into bytes[0 .. RecordSize), as a bulk writer fills its buffer.
+template <typename Record> void encodeRecordInto(const Record& record, char* bytes)
 {
-    QByteArray bytes(Record::RecordSize, '\0');
     int offset = 0;
     for (const auto& field : Record::fields()) {
-        StoredText::write(bytes.data() + offset, field.capacity, record.*(field.member));
+        StoredText::write(bytes + offset, field.capacity, record.*(field.member));
         offset += field.capacity + 1;
     }
+}
+
+template <typename Record> QByteArray encodeRecord(const Record& record)
+{
+    QByteArray bytes(Record::RecordSize, Qt::Uninitialized);
+    encodeRecordInto(record, bytes.data());
     return bytes;
 }
 

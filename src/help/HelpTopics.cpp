@@ -110,6 +110,29 @@ const char* const L5 =
     "tenendo traccia di ogni informazione riguardante ciascun mezzo della propria flotta. L'utente resterà "
     "piacevolmente sorpreso nel constatare come il software richieda tempi di apprendimento praticamente nulli.";
 
+// I: the import window.
+const char* const I1 =
+    "La finestra Importa veicoli porta in archivio i veicoli di un foglio di calcolo già esistente. Il foglio deve "
+    "avere nella prima riga i nomi delle colonne (per esempio Tipo, Marca, Modello, Targa, Km, Scad. revisione) e "
+    "una riga per ogni veicolo, e va prima salvato come file CSV.";
+const char* const I2 =
+    "Da Microsoft Excel: aprire il foglio, scegliere File, Salva con nome, e come tipo di file \"CSV (delimitato dal "
+    "separatore di elenco) (*.csv)\" oppure \"CSV UTF-8 (delimitato da virgole) (*.csv)\"; confermare che si vuole "
+    "salvare soltanto il foglio attivo.";
+const char* const I3 =
+    "Da LibreOffice Calc: aprire il foglio, scegliere File, Salva con nome, e come tipo di file \"Testo CSV "
+    "(.csv)\"; alla domanda sul formato scegliere \"Usa il formato Testo CSV\", poi come set di caratteri Unicode "
+    "(UTF-8) e come separatore di campo il punto e virgola o la virgola.";
+const char* const I4 =
+    "Premere Scegli file... e indicare il file salvato. Corvanta riconosce da solo la codifica, il separatore e le "
+    "colonne che corrispondono ai campi della scheda; nella colonna Campo della scheda si può scegliere un altro "
+    "campo o \"(non importare)\". L'anteprima mostra le prime righe come verranno salvate, e l'elenco sotto dice "
+    "riga per riga che cosa verrà saltato o cambiato. Le righe senza tipo, marca, modello o targa, e quelle con una "
+    "targa già presente, vengono saltate.";
+const char* const I5 =
+    "Importa aggiunge le schede in fondo all'archivio. Finché le schede importate non sono state modificate e nessuna "
+    "altra scheda è stata aggiunta, Annulla ultima importazione le toglie di nuovo.";
+
 using Paragraphs = std::initializer_list<const char*>;
 
 const Paragraphs CardParagraphs = {C1, C2, C3, C4, C5, C6, C7, C8, C9, C10, C11, C12, C13};
@@ -143,6 +166,11 @@ HelpTopic card()
 HelpTopic exportWindow()
 {
     return {QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"), joined({{E1, E2, E3}})};
+}
+
+HelpTopic importWindow()
+{
+    return {QStringLiteral("Importa veicoli da un foglio di calcolo"), joined({{I1, I2, I3, I4, I5}})};
 }
 
 HelpTopic deadlineMenu()

@@ -16,6 +16,8 @@ HelpTopic launcher();
 HelpTopic card();
 // The export window's cmdGuida.
 HelpTopic exportWindow();
+// The import window's imgGuida: saving a sheet as CSV, and what the import does with it.
+HelpTopic importWindow();
 // The deadline menu's imgGuida.
 HelpTopic deadlineMenu();
 } // namespace HelpTopics

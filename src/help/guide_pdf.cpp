@@ -62,9 +62,10 @@ int main(int argc, char* argv[])
     cursor.setBlockCharFormat(title);
     cursor.insertText(QStringLiteral("Corvanta - Guida all'utilizzo del software"));
 
-    // The launcher's topic holds the card's and the deadline menu's; the export's follows.
+    // The launcher's topic holds the card's and the deadline menu's; the export's and the import's follow.
     addTopic(cursor, HelpTopics::launcher());
     addTopic(cursor, HelpTopics::exportWindow());
+    addTopic(cursor, HelpTopics::importWindow());
 
     QPdfWriter writer(QString::fromLocal8Bit(argv[1]));
     writer.setTitle(QStringLiteral("Corvanta - Guida all'utilizzo del software"));

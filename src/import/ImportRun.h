@@ -1,0 +1,38 @@
+#pragma once
+
+#include "archive/FixedRecordFile.h"
+#include "import/CsvReader.h"
+#include "import/ImportFields.h"
+#include "import/LastImport.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+// Appending an import's rows to the archive, and taking the last import back.
+namespace ImportRun {
+
+// Appends the records of rows (indexes into the table, in file order) under one hold of
+// the archive's lock and records the import in Corvanta.ini; progress is told the share
+// done, 0 to 1. Writes nothing and returns an invalid LastImport when rows is empty.
+// Throws FileAccessError when the archive fails (nothing appended) and IniFileError when
+// the archive took the records but the record of the import could not be written.
+LastImport append(const QString& programFolder, const CsvTable& table, const QList<int>& matching,
+                  const QList<int>& rows, const QDateTime& when, const std::function<void(double)>& progress = {});
+
+// The checksum of records first .. last (1-based) as they stand in file.
+QByteArray checksumOf(FixedRecordFile& file, int first, int last);
+
+enum class Undo { Done, Refused };
+// Cuts the archive back to the records before the import, under the lock, when the archive
+// still ends at its last record, those records are byte for byte as appended, and none of
+// their positions has a cost file, a photo or an attached file; Refused otherwise, and
+// nothing changes. Throws FileAccessError when the archive fails.
+Undo undo(const QString& programFolder, const LastImport& last);
+
+QString completed(const LastImport& done);
+QString undoQuestion(const LastImport& last);
+QString undoRefused();
+} // namespace ImportRun
