@@ -124,8 +124,8 @@ void Workbook::writeHeader(int sheet, const QStringList& titles, const QList<dou
     for (int c = 0; c < titles.size(); ++c) {
         writeText(sheet, 0, c, titles[c], Style::Header);
         if (c < widths.size())
-            m_library->check(worksheet_set_column(target, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c),
-                                                  widths[c], nullptr));
+            m_library->check(
+                worksheet_set_column(target, static_cast<lxw_col_t>(c), static_cast<lxw_col_t>(c), widths[c], nullptr));
     }
     worksheet_freeze_panes(target, 1, 0);
 }

@@ -149,7 +149,8 @@ void tst_Workbook::fleetSheets()
     QStringList names;
     for (const QJsonValue& value : m_sheets)
         names << value.toObject().value(QLatin1String("name")).toString();
-    QCOMPARE(names, (QStringList{QStringLiteral("Parco Automezzi"), QStringLiteral("Costi"), QStringLiteral("Scadenze")}));
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("Parco Automezzi"), QStringLiteral("Costi"), QStringLiteral("Scadenze")}));
 
     const QJsonObject vehicles = sheet(0);
     QCOMPARE(vehicles.value(QLatin1String("freeze")).toString(), QStringLiteral("A2"));
@@ -229,8 +230,8 @@ void tst_Workbook::dueDates()
          QStringLiteral("s:Revisione"), QStringLiteral("s:31/02/2026")},
         {QStringLiteral("n:1|0"), QStringLiteral("s:AB123CD"), QStringLiteral("s:Fiat Panda"),
          QStringLiteral("s:Bollo"), QStringLiteral("d:2027-01-31|dd/mm/yyyy")},
-        {QStringLiteral("n:2|0"), QStringLiteral("s:CD456EF"), QStringLiteral("s:Iveco"),
-         QStringLiteral("s:Tagliando"), QStringLiteral("d:2027-02-01|dd/mm/yyyy")},
+        {QStringLiteral("n:2|0"), QStringLiteral("s:CD456EF"), QStringLiteral("s:Iveco"), QStringLiteral("s:Tagliando"),
+         QStringLiteral("d:2027-02-01|dd/mm/yyyy")},
     };
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 5; ++c)
