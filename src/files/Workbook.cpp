@@ -20,6 +20,7 @@ struct Workbook::Library {
     lxw_format* date = nullptr;
     lxw_format* euro = nullptr;
     lxw_format* integer = nullptr;
+    lxw_format* percent = nullptr;
     QString error;
 
     bool check(lxw_error result)
@@ -47,6 +48,8 @@ struct Workbook::Library {
             return euro;
         case Style::Integer:
             return integer;
+        case Style::Percent:
+            return percent;
         case Style::Text:
             break;
         }
@@ -90,6 +93,8 @@ Workbook::Workbook(const QString& path) : m_library(std::make_unique<Library>())
     format_set_num_format(lib.euro, "#,##0.00\\ \"\xE2\x82\xAC\"");
     lib.integer = workbook_add_format(lib.book);
     format_set_num_format(lib.integer, "0");
+    lib.percent = workbook_add_format(lib.book);
+    format_set_num_format(lib.percent, "0.0%");
 }
 
 Workbook::~Workbook()

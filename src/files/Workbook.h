@@ -13,7 +13,7 @@
 // at any step leaves the old file as it was.
 class Workbook final {
 public:
-    enum class Style { Text, Header, Date, Euro, Integer };
+    enum class Style { Text, Header, Date, Euro, Integer, Percent };
 
     // path: the workbook's final name.
     explicit Workbook(const QString& path);

@@ -1,14 +1,13 @@
 #include "output/FleetWorkbook.h"
 
-#include "archive/FixedRecordFile.h"
 #include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
 #include "costs/Amount.h"
 #include "costs/CostFile.h"
+#include "costs/CostFileScan.h"
 #include "deadlines/DeadlineDate.h"
 #include "files/Workbook.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 namespace {
@@ -167,17 +166,8 @@ private:
     // is created for it.
     void costs(int position, const QString& plate)
     {
-        const QString path = m_folder + CostFile::fileName(position);
-        if (!QFile::exists(path))
-            return;
-        try {
-            FixedRecordFile file(path, TCostoVeicolo::RecordSize);
-            RecordScanner scanner(file);
-            QByteArrayView bytes;
-            while (scanner.next(bytes)) {
-                const TCostoVeicolo entry = decodeRecord<TCostoVeicolo>(bytes);
-                if (entry.Importo.isEmpty())
-                    continue;
+        const CostFileState state =
+            scanCostFile(m_folder + CostFile::fileName(position), [&](const TCostoVeicolo& entry) {
                 const int row = ++m_lastCostRow;
                 m_book.writeNumber(m_costs, row, 0, position, Workbook::Style::Integer);
                 m_book.writeText(m_costs, row, 1, plate);
@@ -189,11 +179,9 @@ private:
                     m_book.writeNumber(m_costs, row, 6, static_cast<double>(*cents) / 100.0, Workbook::Style::Euro);
                 else
                     m_book.writeText(m_costs, row, 6, entry.Importo);
-            }
-            file.close();
-        } catch (const FileAccessError&) {
+            });
+        if (state == CostFileState::Unreadable)
             ++unreadableCostFiles;
-        }
     }
 
     QString m_folder;
