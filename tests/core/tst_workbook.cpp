@@ -1,6 +1,7 @@
 // The .xlsx workbook read back by a real consumer, openpyxl: sheet names, frozen headers
 // and filters, date cells, numbers and amounts with their formats, accented text and the
 // euro sign, and what stays text because it does not read.
+#include "analysis/AnalysisWorkbook.h"
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
 #include "files/Workbook.h"
@@ -71,6 +72,7 @@ private slots:
     void vehicleCells();
     void costRows();
     void dueDates();
+    void analysisSheets();
     void cellLimits();
     void failureKeepsOldFile();
 
@@ -236,6 +238,28 @@ void tst_Workbook::dueDates()
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 5; ++c)
             QCOMPARE(cell(dues, r, c), rows[r][c]);
+}
+
+void tst_Workbook::analysisSheets()
+{
+    CostAnalyser analyser;
+    analyser.add({QStringLiteral("12/01/2026"), QStringLiteral("Riparazione città"), {}, {}, QStringLiteral("150,00")});
+    analyser.add({QStringLiteral("ieri"), QStringLiteral("Bollo \u20AC"), {}, {}, QStringLiteral("50,00")});
+    const QString path = folder() + AnalysisWorkbook::presetName();
+    QVERIFY(AnalysisWorkbook::write(path, analyser.result()));
+
+    const QJsonArray sheets = readBack(path);
+    QCOMPARE(sheets.size(), 2);
+    const QJsonObject years = sheets.at(0).toObject();
+    const QJsonObject causes = sheets.at(1).toObject();
+    QCOMPARE(years.value(QLatin1String("name")).toString(), QStringLiteral("Per anno"));
+    QCOMPARE(causes.value(QLatin1String("name")).toString(), QStringLiteral("Per causale"));
+    QCOMPARE(cell(years, 1, 0), QStringLiteral("n:2026|0"));
+    QCOMPARE(cell(years, 1, 1), QStringLiteral("n:150|") + Euro);
+    QCOMPARE(cell(years, 2, 0), QStringLiteral("s:Senza data"));
+    QCOMPARE(cell(causes, 1, 0), QStringLiteral("s:Riparazione città"));
+    QCOMPARE(cell(causes, 1, 2), QStringLiteral("n:0.75|0.0%"));
+    QCOMPARE(cell(causes, 2, 0), QStringLiteral("s:Bollo \u20AC"));
 }
 
 // Text a cell cannot hold: longer than 32,767 characters, or with control characters.
