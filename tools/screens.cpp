@@ -5,6 +5,7 @@
 #include "access/PasswordFile.h"
 #include "access/TfrmCambiaPassword.h"
 #include "access/TfrmPassword.h"
+#include "analysis/TfrmAnalisiCosti.h"
 #include "app/AppWindows.h"
 #include "app/Startup.h"
 #include "app/TfrmAvvio.h"
@@ -130,6 +131,35 @@ void saveCostPanels(FakePlatform& platform, TfrmAutoparco* card, const QString& 
     costWindow.findChild<QLineEdit*>(QStringLiteral("txtCausale"))->setFocus();
     save(&costWindow, folder, QStringLiteral("costs-entry"));
     costWindow.hide();
+}
+
+// The analysis of vehicle 1 once it has costs over three years, and its printout.
+void saveAnalysis(FakePlatform& platform, TfrmAutoparco* card, const QString& folder)
+{
+    {
+        CostFile costs(platform.programFolder(), 1);
+        const struct {
+            const char *date, *cause, *amount;
+        } more[] = {
+            {"15/02/2024", "Tagliando 30.000 km", "198,00"},  {"10/03/2024", "Bollo auto", "189,00"},
+            {"02/09/2024", "Assicurazione RCA", "640,00"},    {"20/11/2024", "Riparazione carrozzeria", "420,00"},
+            {"11/01/2025", "tagliando 30.000  km", "210,40"}, {"04/03/2025", "Bollo auto", "189,00"},
+            {"01/09/2025", "Assicurazione RCA", "655,00"},    {"30/10/2025", "Lavaggio", "25,00"},
+            {"05/09/2026", "Assicurazione RCA", "670,00"},    {"ieri", "Multa divieto di sosta", "42,00"},
+        };
+        for (const auto& entry : more)
+            costs.append({QString::fromUtf8(entry.date), QString::fromUtf8(entry.cause), QStringLiteral("Ufficio"),
+                          QStringLiteral("Fornitore"), QString::fromUtf8(entry.amount)});
+        costs.close();
+    }
+    TfrmAnalisiCosti analysis(card);
+    analysis.setCard(card);
+    analysis.show();
+    save(&analysis, folder, QStringLiteral("analysis"));
+    platform.queuePrintFile(folder + QStringLiteral("/analysis-print.pdf"));
+    analysis.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/analysis-print.pdf" << Qt::endl;
+    analysis.hide();
 }
 
 } // namespace
@@ -331,6 +361,8 @@ int main(int argc, char* argv[])
     backups.findChild<LineList*>(QStringLiteral("lstCopie"))->selectRow(0);
     save(&backups, folder, QStringLiteral("backups"));
     backups.hide();
+    // Last, so that its extra costs reach no other screen.
+    saveAnalysis(platform, windows.frmAutoparco(), folder);
 
     // The import window with a file as Italian Excel writes it.
     TfrmImportaVeicoli import(windows.frmAvvio());

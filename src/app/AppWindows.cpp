@@ -2,6 +2,7 @@
 
 #include "access/TfrmCambiaPassword.h"
 #include "access/TfrmPassword.h"
+#include "analysis/TfrmAnalisiCosti.h"
 #include "app/TfrmAvvio.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
@@ -64,6 +65,7 @@ AppWindows::AppWindows()
                   TfrmAnteprimaAutomezzo,  //
                   TfrmExpAutoparco,        //
                   TfrmAllegaExcel,         //
+                  TfrmAnalisiCosti,        //
                   TfrmMenuScadenze,        //
                   TfrmScadRevisione,       //
                   TfrmScadTagliando,       //

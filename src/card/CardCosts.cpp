@@ -1,5 +1,6 @@
 // The card's cost button: the cost window of the vehicle shown, once it is stored in the
 // archive and has its make, model and plate.
+#include "analysis/TfrmAnalisiCosti.h"
 #include "card/TfrmAutoparco.h"
 #include "costs/TfrmAllegaExcel.h"
 #include "platform/Platform.h"
@@ -40,5 +41,10 @@ void TfrmAutoparco::btnCostiClick()
         boxes.append({box(field.member), field.missing});
     if (!requiredBoxesFilled(this, boxes))
         return;
-    openModal<TfrmAllegaExcel>(this, [this](TfrmAllegaExcel& costs) { costs.setCard(this); });
+    openModal<TfrmAllegaExcel>(this, [this](TfrmAllegaExcel& costs) {
+        costs.setCard(this);
+        costs.setAnalysisOpener([this](QWidget* owner) {
+            openModal<TfrmAnalisiCosti>(owner, [this](TfrmAnalisiCosti& analysis) { analysis.setCard(this); });
+        });
+    });
 }

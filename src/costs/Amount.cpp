@@ -2,9 +2,11 @@
 
 #include "archive/StoredText.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 namespace Amount {
@@ -115,6 +117,78 @@ QString generalFormat(double value)
                 digits.substr(static_cast<size_t>(exponent + 1));
     }
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+std::optional<qint64> readCents(QStringView text)
+{
+    const QString t = StoredText::trimmed(text);
+    qsizetype at = 0;
+    bool negative = false;
+    if (at < t.size() && (t[at] == QLatin1Char('+') || t[at] == QLatin1Char('-'))) {
+        negative = t[at] == QLatin1Char('-');
+        ++at;
+    }
+    std::string digits;
+    at += takeDigits(t, at, digits);
+    bool separator = false;
+    qsizetype fractionDigits = 0;
+    if (at < t.size() && t[at] == QLatin1Char(',')) {
+        separator = true;
+        ++at;
+        fractionDigits = takeDigits(t, at, digits);
+        at += fractionDigits;
+    }
+    if (digits.empty() && !separator)
+        return std::nullopt;
+    long long exponent = 0;
+    if (at < t.size() && (t[at] == QLatin1Char('E') || t[at] == QLatin1Char('e'))) {
+        ++at;
+        bool negativeExponent = false;
+        if (at < t.size() && (t[at] == QLatin1Char('+') || t[at] == QLatin1Char('-'))) {
+            negativeExponent = t[at] == QLatin1Char('-');
+            ++at;
+        }
+        std::string exponentDigits;
+        const qsizetype taken = takeDigits(t, at, exponentDigits);
+        if (taken == 0)
+            return std::nullopt;
+        at += taken;
+        exponentDigits.erase(0, exponentDigits.find_first_not_of('0'));
+        if (exponentDigits.size() > 6)
+            exponentDigits = "999999"; // beyond any amount either way
+        exponent = exponentDigits.empty() ? 0 : std::stoll(exponentDigits);
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+    if (at != t.size())
+        return std::nullopt;
+
+    // The number is digits x 10^shift cents.
+    digits.erase(0, digits.find_first_not_of('0'));
+    const long long shift = exponent + 2 - static_cast<long long>(fractionDigits);
+    const long long kept = static_cast<long long>(digits.size()) + std::min(shift, 0LL);
+    qint64 cents = 0;
+    constexpr qint64 Limit = std::numeric_limits<qint64>::max() / 10;
+    for (long long i = 0; i < kept; ++i) {
+        if (cents > Limit)
+            return std::nullopt;
+        cents = cents * 10 + (digits[static_cast<size_t>(i)] - '0');
+    }
+    if (kept >= 0 && kept < static_cast<long long>(digits.size()) && digits[static_cast<size_t>(kept)] >= '5')
+        ++cents; // the first digit dropped decides, half away from zero
+    for (long long i = 0; i < shift && cents != 0; ++i) {
+        if (cents > Limit)
+            return std::nullopt;
+        cents *= 10;
+    }
+    return negative ? -cents : cents;
+}
+
+QString centsText(qint64 cents)
+{
+    const quint64 magnitude = cents < 0 ? 0 - static_cast<quint64>(cents) : static_cast<quint64>(cents);
+    QString text = QString::number(magnitude / 100) + QLatin1Char(',') +
+                   QStringLiteral("%1").arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+    return cents < 0 ? QLatin1Char('-') + text : text;
 }
 } // namespace Amount
 

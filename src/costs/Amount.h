@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <QtGlobal>
 
 #include <optional>
 
@@ -22,6 +23,14 @@ double roundToCents(double value);
 // zeros, no separator without a fraction (12,5; 12; 0,05). Beyond 15 integer digits the
 // digits are written out in full with zeros; below 1E-5 as d,dddE-n.
 QString generalFormat(double value);
+
+// The same text read exactly into whole cents, half a cent away from zero ("0,10" is 10,
+// "12,345" is 1235, "1,5e2" is 15000), so that sums of many amounts stay exact. Nothing
+// for text that read() refuses or that does not fit in cents.
+std::optional<qint64> readCents(QStringView text);
+
+// Cents as amount text: "1000,00", "-0,05".
+QString centsText(qint64 cents);
 } // namespace Amount
 
 // Amount text of whatever the user typed; "0,00" for text that is no number.

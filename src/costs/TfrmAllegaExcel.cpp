@@ -184,6 +184,7 @@ TfrmAllegaExcel::ListPanel::ListPanel(TfrmAllegaExcel& window, QWidget* stack) :
 
     const Controls::PushButton<TfrmAllegaExcel> buttons[] = {
         {"btnChiudi", {12, 594, 120, 34}, "Chiudi", &TfrmAllegaExcel::btnChiudiClick},
+        {"btnAnalisi", {142, 594, 150, 34}, "Analisi costi", &TfrmAllegaExcel::btnAnalisiClick},
         {"btnAggiungi", {358, 594, 180, 34}, "Aggiungi costo", &TfrmAllegaExcel::btnAggiungiClick},
         {"btnModifica", {608, 594, 180, 34}, "Modifica costo", &TfrmAllegaExcel::btnModificaClick},
         {"btnStampa", {798, 594, 170, 34}, "Stampa riepilogo", &TfrmAllegaExcel::btnStampaClick},
@@ -246,6 +247,17 @@ TfrmAllegaExcel::~TfrmAllegaExcel() = default;
 QLineEdit* TfrmAllegaExcel::box(QString TCostoVeicolo::*member) const
 {
     return panCosti->boxes[fieldIndex(member)];
+}
+
+void TfrmAllegaExcel::setAnalysisOpener(std::function<void(QWidget* owner)> open)
+{
+    m_openAnalysis = std::move(open);
+}
+
+void TfrmAllegaExcel::btnAnalisiClick()
+{
+    if (m_openAnalysis)
+        m_openAnalysis(this);
 }
 
 void TfrmAllegaExcel::setCard(const CardAccess* card)

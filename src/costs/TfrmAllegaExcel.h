@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class FindInList;
 class LineList;
@@ -26,6 +27,9 @@ public:
 
     // The card of the vehicle whose costs the window shows; none for the start-up instance.
     void setCard(const CardAccess* card);
+    // How btnAnalisi opens the analysis of the vehicle, over this window; the opener
+    // knows the analysis window, which lives above the cost window.
+    void setAnalysisOpener(std::function<void(QWidget* owner)> open);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -53,6 +57,7 @@ private:
     void btnModificaClick();
     void btnSalvaClick();
     void btnStampaClick();
+    void btnAnalisiClick();
     // Chiudi on either panel.
     void btnChiudiClick();
     void impDataClick();
@@ -70,6 +75,7 @@ private:
     // The entry panel's edit box of a cost field.
     QLineEdit* box(QString TCostoVeicolo::*member) const;
     const CardAccess* m_card = nullptr;
+    std::function<void(QWidget* owner)> m_openAnalysis;
     // The entry lblPosizione names, as the window last read or wrote it.
     QByteArray m_keptEntry;
     bool m_refusingAmount = false;

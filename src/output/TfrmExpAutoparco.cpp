@@ -4,6 +4,7 @@
 #include "help/TfrmGuida.h"
 #include "output/ExportFile.h"
 #include "output/ExportTableModel.h"
+#include "output/FleetWorkbook.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
@@ -11,6 +12,7 @@
 #include "widgets/WindowFrame.h"
 
 #include <QAbstractItemDelegate>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
@@ -52,6 +54,10 @@ TfrmExpAutoparco::TfrmExpAutoparco(QWidget* parent) : QDialog(parent)
          {752, 10, 56, 56},
          "Esporta l'archivio in formato Microsoft Excel.",
          &TfrmExpAutoparco::cmdEsportaClick},
+        {"imgEsportaXlsx",
+         {610, 10, 56, 56},
+         "Salva l'archivio, i costi e le scadenze in una cartella di lavoro Excel (.xlsx).",
+         &TfrmExpAutoparco::imgEsportaXlsxClick},
         {"cmdGuida",
          {846, 18, 40, 40},
          "Visualizza la pagina della guida sensibile al contesto.",
@@ -136,6 +142,34 @@ void TfrmExpAutoparco::cmdEsportaClick()
     }
     if (Messages::question(this, doneQuestion()))
         Messages::openWithShell(this, QLatin1Char('"') + ExportFile::path(folder) + QLatin1Char('"'));
+}
+
+Platform::FileDialogOptions TfrmExpAutoparco::dlgSalvaXlsx()
+{
+    Platform::FileDialogOptions options;
+    options.title = QStringLiteral("Salva la cartella di lavoro Excel");
+    options.filter = QStringLiteral("Cartella di lavoro Excel (*.xlsx)|*.xlsx");
+    options.presetName = FleetWorkbook::fileName();
+    options.defaultExtension = QStringLiteral("xlsx");
+    options.confirmOverwrite = true;
+    return options;
+}
+
+void TfrmExpAutoparco::imgEsportaXlsxClick()
+{
+    const QString chosen = Platform::instance().saveFileName(this, dlgSalvaXlsx());
+    if (chosen.isEmpty())
+        return;
+    // A large archive takes seconds: the busy cursor says so.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const FleetWorkbook::Result result = FleetWorkbook::write(Platform::instance().programFolder(), chosen);
+    QGuiApplication::restoreOverrideCursor();
+    if (!result.written) {
+        Messages::plain(this, ExportFile::failureMessage());
+        return;
+    }
+    if (Messages::question(this, doneQuestion()))
+        Messages::openWithShell(this, QLatin1Char('"') + chosen + QLatin1Char('"'));
 }
 
 void TfrmExpAutoparco::cmdGuidaClick()

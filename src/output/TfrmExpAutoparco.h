@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Platform.h"
+
 #include <QDialog>
 
 class ExportTableModel;
@@ -16,6 +18,8 @@ public:
 
     static QString firstQuestion();
     static QString doneQuestion();
+    // The save dialog of the .xlsx workbook, preset to Parco_Automezzi.xlsx.
+    static Platform::FileDialogOptions dlgSalvaXlsx();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -23,6 +27,8 @@ protected:
 private:
     void buildGrid(QWidget* panContainer);
     void cmdEsportaClick();
+    // The workbook of vehicles, costs and due dates, wherever the clerk saves it.
+    void imgEsportaXlsxClick();
     void cmdGuidaClick();
     void cmdEsciClick();
     // Hands a cell still being typed into to the grid's rows.

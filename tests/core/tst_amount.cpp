@@ -1,4 +1,5 @@
 #include "costs/Amount.h"
+#include "costs/CentsSum.h"
 
 #include <QTest>
 
@@ -10,6 +11,9 @@ private slots:
     void formatting();
     void total_data();
     void total();
+    void cents_data();
+    void cents();
+    void centsSum();
 };
 
 void tst_Amount::formatting_data()
@@ -84,6 +88,66 @@ void tst_Amount::total()
     for (const QString& amount : amounts)
         sum += Amount::read(amount).value();
     QCOMPARE(costTotalText(sum), expected);
+}
+
+void tst_Amount::cents_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("reads");
+    QTest::addColumn<qint64>("cents");
+
+    const auto row = [](const char* name, const char* text, bool reads, qint64 cents) {
+        QTest::newRow(name) << QString::fromUtf8(text) << reads << cents;
+    };
+    row("amount text", "1250,50", true, 125050);
+    row("tenth", "0,10", true, 10);
+    row("whole", "12", true, 1200);
+    row("separator alone", ",", true, 0);
+    row("separator first", ",5", true, 50);
+    row("trimmed", "  3,5\r\n", true, 350);
+    // Exact decimals: the third decimal 5 goes up, where the double of 1,005 went down.
+    row("half cent up", "1,005", true, 101);
+    row("2,675 up", "2,675", true, 268);
+    row("below half", "12,344", true, 1234);
+    row("negative half away from zero", "-3,205", true, -321);
+    row("exponent", "1,5e2", true, 15000);
+    row("negative exponent", "125E-2", true, 125);
+    row("tiny", "4e-9", true, 0);
+    row("beyond cents", "1e30", false, 0);
+    row("huge exponent", "1e999999999", false, 0);
+    row("empty", "", false, 0);
+    row("letters", "abc", false, 0);
+    row("two separators", "1,2,3", false, 0);
+    row("full stop", "12.5", false, 0);
+    row("exponent without digits", "5e", false, 0);
+}
+
+void tst_Amount::cents()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, reads);
+    QFETCH(qint64, cents);
+
+    const std::optional<qint64> read = Amount::readCents(text);
+    QCOMPARE(read.has_value(), reads);
+    if (reads)
+        QCOMPARE(*read, cents);
+}
+
+void tst_Amount::centsSum()
+{
+    // A double sum of 10,000 tenths drifts off 1000; cents do not.
+    CentsSum sum;
+    for (int i = 0; i < 10000; ++i)
+        sum.add(u"0,10");
+    QCOMPARE(sum.text(), QStringLiteral("1000,00"));
+
+    QVERIFY(!sum.add(u"dieci euro"));
+    QVERIFY(!sum.add(u"1,2,3"));
+    sum.add(u"-1000,05");
+    QCOMPARE(sum.text(), QStringLiteral("-0,05"));
+    QCOMPARE(sum.entries, 10001);
+    QCOMPARE(sum.unreadableText(), QStringLiteral("Importi non leggibili: 2"));
 }
 
 QTEST_GUILESS_MAIN(tst_Amount)

@@ -69,6 +69,8 @@ private slots:
     void failureKeepsTheOldFile();
     void fullDiskKeepsTheOldFile();
     void typedCellIsExportedNotStored();
+    void workbookThroughSaveDialog_data();
+    void workbookThroughSaveDialog();
     void helpTopic();
     void informationLine_data();
     void informationLine();
@@ -278,6 +280,56 @@ void tst_GuiExport::helpTopic()
     QCOMPARE(title, QStringLiteral("Esportazione archivio veicoli in Microsoft Excel"));
 }
 
+void tst_GuiExport::workbookThroughSaveDialog_data()
+{
+    QTest::addColumn<QString>("chosen"); // empty: the dialog is cancelled
+    QTest::addColumn<bool>("failing");
+
+    QTest::newRow("saved") << QStringLiteral("Parco.xlsx") << false;
+    QTest::newRow("cancelled") << QString() << false;
+    QTest::newRow("folder in the way") << QStringLiteral("Parco.xlsx") << true;
+}
+
+// imgEsportaXlsx asks where through the save dialog, preset to Parco_Automezzi.xlsx, and
+// leaves the .xls export alone.
+void tst_GuiExport::workbookThroughSaveDialog()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, failing);
+
+    CardFixture f;
+    f.writeVehicles(2);
+    const QString path = chosen.isEmpty() ? QString() : f.platform.folder() + chosen;
+    if (failing)
+        QVERIFY(QDir().mkpath(path));
+    f.platform.queueFileName(path);
+    f.platform.queueAnswer(Answer::Yes);
+    withExportWindow(f, [](TfrmExpAutoparco* window) { Gui::click(window, "imgEsportaXlsx"); });
+
+    QCOMPARE(f.platform.dialogs.size(), 1);
+    const Platform::FileDialogOptions& options = f.platform.dialogs.front().options;
+    QVERIFY(f.platform.dialogs.front().save);
+    QCOMPARE(options.presetName, QStringLiteral("Parco_Automezzi.xlsx"));
+    QCOMPARE(options.defaultExtension, QStringLiteral("xlsx"));
+    QVERIFY(options.confirmOverwrite);
+    QVERIFY(!QFileInfo::exists(ExportFile::path(f.platform.folder())));
+
+    QStringList expected;
+    if (failing)
+        expected << CardFixture::shown(Kind::Plain, ExportFile::failureMessage());
+    else if (!chosen.isEmpty())
+        expected << CardFixture::shown(Kind::Question,
+                                       QStringLiteral("Le schede in archivio sono state esportate con successo.\r\n\r\n"
+                                                      "Si vuole aprire il file di Excel?"));
+    QCOMPARE(f.takeMessages(), expected);
+    const bool written = !chosen.isEmpty() && !failing;
+    QCOMPARE(QFileInfo(path).isFile(), written);
+    if (written) {
+        QCOMPARE(Gui::readFile(path).left(2), QByteArray("PK")); // a ZIP container
+        QCOMPARE(f.platform.shellOpened, QStringList{QLatin1Char('"') + path + QLatin1Char('"')});
+    }
+}
+
 void tst_GuiExport::informationLine_data()
 {
     QTest::addColumn<QString>("first");
@@ -291,6 +343,8 @@ void tst_GuiExport::informationLine_data()
         {"export", "cmdEsporta", "", esporta},
         {"help", "cmdGuida", "", "Visualizza la pagina della guida sensibile al contesto."},
         {"exit", "cmdEsci", "", "Esci da questo ambiente di lavoro."},
+        {"workbook", "imgEsportaXlsx", "",
+         "Salva l'archivio, i costi e le scadenze in una cartella di lavoro Excel (.xlsx)."},
         {"to the grid", "cmdEsporta", "grdRecords", ""},
         {"to the white strip", "cmdEsporta", "shpSfondo", ""},
         {"to the information strip", "cmdEsporta", "shpInfo", ""},

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "costs/TCostoVeicolo.h"
+
+#include <QString>
+
+#include <functional>
+
+// Reads a vehicle's cost file for a scan over many vehicles: read only, in one piece,
+// never creating a missing file and never locking. A trailing fragment is no entry.
+enum class CostFileState { Missing, Read, Unreadable };
+
+// Hands every entry with an amount to listed, in file order.
+CostFileState scanCostFile(const QString& path, const std::function<void(const TCostoVeicolo& entry)>& listed);
