@@ -2,6 +2,7 @@
 
 #include "BenchFigures.h"
 #include "FakePlatform.h"
+#include "bench_lists.h"
 
 #include "app/AppWindows.h"
 #include "archive/RecordScanner.h"
@@ -58,21 +59,8 @@ bool writeArchive(const QString& path, int count, QDate today)
 // One block read of the archive decoding the fields of a list line, as the lists' floor.
 double floorMs(const QString& folder)
 {
-    using V = TSchedaVeicolo;
     qsizetype checksum = 0;
-    const double ms = BenchFigures::medianMs(Runs, [&] {
-        const FieldDecoder<V> decoder(
-            {&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Proprietario, &V::Anno, &V::Chilometri});
-        VehicleArchive archive(folder);
-        RecordScanner scanner(archive.records());
-        QByteArrayView bytes;
-        V vehicle;
-        while (scanner.next(bytes)) {
-            decoder.decode(bytes, vehicle);
-            checksum += vehicle.Tipo.size();
-        }
-        archive.close();
-    });
+    const double ms = BenchFigures::medianMs(Runs, [&] { checksum += listFloorPass(folder); });
     std::printf("%-40s %10.1f ms  (checksum %lld)\n", "floor: block read + fields", ms,
                 static_cast<long long>(checksum));
     return ms;

@@ -74,6 +74,24 @@ void report(const char* what, int count, double ms, double target)
 }
 } // namespace
 
+qsizetype listFloorPass(const QString& folder)
+{
+    using V = TSchedaVeicolo;
+    const FieldDecoder<V> decoder(
+        {&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Proprietario, &V::Anno, &V::Chilometri});
+    qsizetype checksum = 0;
+    VehicleArchive archive(folder);
+    RecordScanner scanner(archive.records());
+    QByteArrayView bytes;
+    V vehicle;
+    while (scanner.next(bytes)) {
+        decoder.decode(bytes, vehicle);
+        checksum += vehicle.Tipo.size();
+    }
+    archive.close();
+    return checksum;
+}
+
 bool benchLists(const QString& folder, qsizetype& checksum)
 {
     using V = TSchedaVeicolo;
@@ -87,19 +105,7 @@ bool benchLists(const QString& folder, qsizetype& checksum)
             std::fprintf(stderr, "cannot write the generated archive\n");
             return false;
         }
-        const auto floor = [&] {
-            const FieldDecoder<V> decoder(
-                {&V::Tipo, &V::Marca, &V::Modello, &V::Targa, &V::Proprietario, &V::Anno, &V::Chilometri});
-            VehicleArchive archive(folder);
-            RecordScanner scanner(archive.records());
-            QByteArrayView bytes;
-            V vehicle;
-            while (scanner.next(bytes)) {
-                decoder.decode(bytes, vehicle);
-                checksum += vehicle.Tipo.size();
-            }
-            archive.close();
-        };
+        const auto floor = [&] { checksum += listFloorPass(folder); };
         const auto deadlines = [&] { checksum += scanDeadlines(folder, &V::ScadBollo, Today).lines.size(); };
         QStringList lines;
         const auto everything = [&] {

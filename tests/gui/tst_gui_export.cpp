@@ -26,6 +26,15 @@ Q_DECLARE_METATYPE(Platform::Answer)
 
 namespace {
 
+// The first question answered Yes, then the export's failure box.
+QStringList confirmedThenRefused()
+{
+    return {CardFixture::shown(Kind::Question, TfrmExpAutoparco::firstQuestion()),
+            CardFixture::shown(Kind::Plain, QStringLiteral("Attenzione: il sistema non permette di esportare i "
+                                                           "dati.\n\r\n\rAccertarsi che il file di Excel non sia "
+                                                           "già aperto."))};
+}
+
 // Opens the export window from the card's cmdEsporta, runs act on it, then closes it.
 // Returns the window's address while it was open.
 QPointer<TfrmExpAutoparco> withExportWindow(CardFixture& f, const std::function<void(TfrmExpAutoparco*)>& act)
@@ -202,12 +211,7 @@ void tst_GuiExport::failureKeepsTheOldFile()
     f.platform.queueAnswer(Answer::Yes);
     withExportWindow(f, [](TfrmExpAutoparco* window) { Gui::click(window, "cmdEsporta"); });
 
-    QCOMPARE(f.takeMessages(),
-             QStringList(
-                 {CardFixture::shown(Kind::Question, TfrmExpAutoparco::firstQuestion()),
-                  CardFixture::shown(Kind::Plain, QStringLiteral("Attenzione: il sistema non permette di esportare i "
-                                                                 "dati.\n\r\n\rAccertarsi che il file di Excel non sia "
-                                                                 "già aperto."))}));
+    QCOMPARE(f.takeMessages(), confirmedThenRefused());
     QVERIFY(QFileInfo(path).isDir());
     QCOMPARE(f.platform.shellOpened, QStringList());
 }
@@ -228,12 +232,7 @@ void tst_GuiExport::fullDiskKeepsTheOldFile()
     f.platform.queueAnswer(Answer::Yes);
     withExportWindow(f, [](TfrmExpAutoparco* window) { Gui::click(window, "cmdEsporta"); });
 
-    QCOMPARE(f.takeMessages(),
-             QStringList(
-                 {CardFixture::shown(Kind::Question, TfrmExpAutoparco::firstQuestion()),
-                  CardFixture::shown(Kind::Plain, QStringLiteral("Attenzione: il sistema non permette di esportare i "
-                                                                 "dati.\n\r\n\rAccertarsi che il file di Excel non sia "
-                                                                 "già aperto."))}));
+    QCOMPARE(f.takeMessages(), confirmedThenRefused());
     QCOMPARE(Gui::readFile(path), before);
     QCOMPARE(f.platform.shellOpened, QStringList());
 }
