@@ -91,7 +91,7 @@ void TfrmAvvio::showEvent(QShowEvent* event)
 void TfrmAvvio::subRiepilogoScadenze()
 {
     const Platform& platform = Platform::instance();
-    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::Urgency);
+    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
     if (!scan.complete) {
         lblRiepilogoScadenze->setText(QString());
         lblRiepilogoScadenze->hide();

@@ -28,20 +28,32 @@ int readPart(QStringView part, int maxDigits, int& digits)
 }
 
 // A digit's value; anything else is so negative that no part holding it comes out positive.
-int digit(QChar c)
+int digit(char16_t c)
 {
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9') ? c.unicode() - u'0' : -10000;
+    return c >= u'0' && c <= u'9' ? c - u'0' : -10000;
+}
+
+char16_t at(QStringView text, qsizetype i)
+{
+    return text[i].unicode();
+}
+
+// Stored bytes are Windows-1252, where digits and '/' are the ASCII ones.
+char16_t at(QByteArrayView bytes, qsizetype i)
+{
+    return static_cast<unsigned char>(bytes[i]);
 }
 
 // "dd/mm/yyyy" exactly, as the card writes every date: read at once, since a scan of the
 // whole archive meets little else. Anything else takes the lenient way.
-std::optional<QDate> readAsWritten(QStringView text)
+template <typename Text> std::optional<QDate> readWritten(Text text)
 {
-    if (text.size() != 10 || text[2] != QLatin1Char('/') || text[5] != QLatin1Char('/'))
+    if (text.size() != 10 || at(text, 2) != u'/' || at(text, 5) != u'/')
         return std::nullopt;
-    const int day = digit(text[0]) * 10 + digit(text[1]);
-    const int month = digit(text[3]) * 10 + digit(text[4]);
-    const int year = digit(text[6]) * 1000 + digit(text[7]) * 100 + digit(text[8]) * 10 + digit(text[9]);
+    const int day = digit(at(text, 0)) * 10 + digit(at(text, 1));
+    const int month = digit(at(text, 3)) * 10 + digit(at(text, 4));
+    const int year =
+        digit(at(text, 6)) * 1000 + digit(at(text, 7)) * 100 + digit(at(text, 8)) * 10 + digit(at(text, 9));
     if (day < 0 || month < 0 || year < 0)
         return std::nullopt;
     const QDate date(year, month, day);
@@ -51,9 +63,14 @@ std::optional<QDate> readAsWritten(QStringView text)
 }
 } // namespace
 
+std::optional<QDate> readAsWritten(QByteArrayView stored)
+{
+    return readWritten(stored);
+}
+
 std::optional<QDate> read(QStringView text)
 {
-    if (const std::optional<QDate> date = readAsWritten(text))
+    if (const std::optional<QDate> date = readWritten(text))
         return date;
     std::array<QStringView, 3> parts;
     qsizetype start = 0;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QDate>
 #include <QStringView>
 
@@ -11,6 +12,10 @@ namespace DeadlineDate {
 // digits or of two, read into 1950-2049 ("1/2/24" is 1 February 2024). Nothing for text
 // that is no real date ("31/02/2024", "abc").
 std::optional<QDate> read(QStringView text);
+
+// The same reading of stored bytes that hold exactly "dd/mm/yyyy", with no decoding; nothing
+// for any other form, which read() then takes.
+std::optional<QDate> readAsWritten(QByteArrayView stored);
 
 // Whether a deadline on day is overdue or falls within the 7 days after today: day <= today + 7.
 inline bool isDue(QDate day, QDate today)

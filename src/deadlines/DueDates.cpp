@@ -60,26 +60,53 @@ QString Vehicle::makeAndModel() const
     return marca + QLatin1Char(' ') + modello;
 }
 
+namespace {
+void count(Scan& result, Kind kind, Urgency urgency)
+{
+    switch (urgency) {
+    case Urgency::Overdue:
+        ++result.counts.overdue;
+        break;
+    case Urgency::Within7:
+        ++result.counts.within7;
+        break;
+    case Urgency::Within30:
+        ++result.counts.within30;
+        break;
+    case Urgency::Unreadable:
+        ++result.counts.unreadable;
+        break;
+    case Urgency::Later:
+        break;
+    }
+    DueOfKind& ofKind = result.ofKind[static_cast<int>(kind)];
+    ofKind.due += urgency == Urgency::Overdue || urgency == Urgency::Within7;
+    ofKind.overdue += urgency == Urgency::Overdue;
+}
+} // namespace
+
 Scan scan(const QString& programFolder, QDate today, Detail detail)
 {
     Scan result;
+    const bool keepRows = detail == Detail::VehicleTexts;
     StoredField places[KindCount];
     int widest = 0;
     for (int k = 0; k < KindCount; ++k) {
         places[k] = storedField(Members[k]);
         widest = std::max(widest, places[k].capacity);
     }
-    // Each date is decoded into one reused buffer: most are read and dropped at once, and
-    // only an unreadable one is kept as text.
+    // A date as the card writes it is read from its bytes; any other is decoded into one
+    // reused buffer, and only an unreadable one is kept as text.
     std::vector<QChar> date(static_cast<std::size_t>(widest));
     const FieldDecoder<V> vehicleDecoder({&V::Marca, &V::Modello, &V::Targa, &V::Tipo, &V::Proprietario, &V::Autista});
     try {
         VehicleArchive archive(programFolder);
         RecordScanner scanner(archive.records());
-        // Most vehicles carry all four dates; one allocation instead of a growing copy.
-        result.rows.reserve(static_cast<std::size_t>(scanner.count()) * KindCount);
-        if (detail == Detail::VehicleTexts)
+        if (keepRows) {
+            // Most vehicles carry all four dates; one allocation instead of a growing copy.
+            result.rows.reserve(static_cast<std::size_t>(scanner.count()) * KindCount);
             result.vehicles.reserve(static_cast<std::size_t>(scanner.count()));
+        }
         QByteArrayView bytes;
         V record;
         int vehiclesWithDates = 0;
@@ -91,26 +118,33 @@ Scan scan(const QString& programFolder, QDate today, Detail detail)
                     StoredText::trimmedBytes(bytes.data() + places[k].offset, places[k].capacity);
                 if (stored.isEmpty())
                     continue;
-                const QStringView text(date.data(), StoredText::decodeTo(stored, date.data()) - date.data());
                 Row row;
                 row.vehicle = vehiclesWithDates;
                 row.kind = Kinds[k];
-                if (const std::optional<QDate> day = DeadlineDate::read(text)) {
+                std::optional<QDate> day = DeadlineDate::readAsWritten(stored);
+                QStringView text;
+                if (!day) {
+                    text = QStringView(date.data(), StoredText::decodeTo(stored, date.data()) - date.data());
+                    day = DeadlineDate::read(text);
+                }
+                if (day) {
                     row.julianDay = day->toJulianDay();
                     row.urgency = urgencyOf(*day, today);
                 } else {
                     row.urgency = Urgency::Unreadable;
-                    row.unreadableText = static_cast<int>(result.unreadableTexts.size());
-                    result.unreadableTexts.push_back(text.toString());
+                    if (keepRows) {
+                        row.unreadableText = static_cast<int>(result.unreadableTexts.size());
+                        result.unreadableTexts.push_back(text.toString());
+                    }
                 }
-                result.rows.push_back(row);
+                count(result, row.kind, row.urgency);
+                if (keepRows)
+                    result.rows.push_back(row);
                 anyDate = true;
             }
-            if (!anyDate)
+            if (!anyDate || !keepRows)
                 continue;
             ++vehiclesWithDates;
-            if (detail == Detail::Urgency)
-                continue;
             vehicleDecoder.decode(bytes, record);
             result.vehicles.push_back({scanner.index() + 1, std::move(record.Marca), std::move(record.Modello),
                                        std::move(record.Targa), std::move(record.Tipo), std::move(record.Proprietario),
@@ -130,38 +164,12 @@ QString Scan::unreadableText(const Row& row) const
 
 Counts countAll(const Scan& scan)
 {
-    Counts counts;
-    for (const Row& row : scan.rows) {
-        switch (row.urgency) {
-        case Urgency::Overdue:
-            ++counts.overdue;
-            break;
-        case Urgency::Within7:
-            ++counts.within7;
-            break;
-        case Urgency::Within30:
-            ++counts.within30;
-            break;
-        case Urgency::Unreadable:
-            ++counts.unreadable;
-            break;
-        case Urgency::Later:
-            break;
-        }
-    }
-    return counts;
+    return scan.counts;
 }
 
 DueOfKind countOfKind(const Scan& scan, Kind kind)
 {
-    DueOfKind count;
-    for (const Row& row : scan.rows) {
-        if (row.kind != kind)
-            continue;
-        count.due += row.urgency == Urgency::Overdue || row.urgency == Urgency::Within7;
-        count.overdue += row.urgency == Urgency::Overdue;
-    }
-    return count;
+    return scan.ofKind[static_cast<int>(kind)];
 }
 
 } // namespace DueDates

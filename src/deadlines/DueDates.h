@@ -45,39 +45,43 @@ struct Row {
     int unreadableText = -1; // index into Scan::unreadableTexts, for an unreadable date only
 };
 
-// Rows hold no text of their own, so that 400,000 of them stay small and cheap to move.
-struct Scan {
-    std::vector<Vehicle> vehicles;        // those with a due date; empty when counting only
-    std::vector<Row> rows;                // archive order, then the four kinds in their order
-    std::vector<QString> unreadableTexts; // the unreadable dates as stored
-    bool complete = true;                 // false when the archive failed part-way
-
-    // The text of an unreadable date; empty for a readable one.
-    QString unreadableText(const Row& row) const;
-};
-
-// What a scan decodes besides the dates: counting needs the rows' urgency only.
-enum class Detail { Urgency, VehicleTexts };
-
-// Opens the archive of programFolder (created empty when missing) and reads it through.
-// A failure ends the scan quietly with the rows read so far and complete false. Without
-// VehicleTexts, no vehicle is kept and rows only count.
-Scan scan(const QString& programFolder, QDate today, Detail detail = Detail::VehicleTexts);
-
 struct Counts {
     int overdue = 0;
     int within7 = 0;
     int within30 = 0;
     int unreadable = 0;
 };
-Counts countAll(const Scan& scan);
 
-// What a deadline list of that kind would show (overdue or within 7 days), and how many
-// of them are overdue.
 struct DueOfKind {
     int due = 0;
     int overdue = 0;
 };
+
+// Rows hold no text of their own, so that 400,000 of them stay small and cheap to move.
+struct Scan {
+    std::vector<Vehicle> vehicles;        // those with a due date; empty when counting only
+    std::vector<Row> rows;                // archive order, then the four kinds in their order
+    std::vector<QString> unreadableTexts; // the unreadable dates as stored
+    bool complete = true;                 // false when the archive failed part-way
+    Counts counts;                        // of every date read, rows kept or not
+    DueOfKind ofKind[KindCount];
+
+    // The text of an unreadable date; empty for a readable one.
+    QString unreadableText(const Row& row) const;
+};
+
+// What a scan keeps besides the counts: counting needs neither rows nor vehicles.
+enum class Detail { CountsOnly, VehicleTexts };
+
+// Opens the archive of programFolder (created empty when missing) and reads it through.
+// A failure ends the scan quietly with what was read so far and complete false. With
+// CountsOnly, no row and no vehicle is kept: only the counts.
+Scan scan(const QString& programFolder, QDate today, Detail detail = Detail::VehicleTexts);
+
+Counts countAll(const Scan& scan);
+
+// What a deadline list of that kind would show (overdue or within 7 days), and how many
+// of them are overdue.
 DueOfKind countOfKind(const Scan& scan, Kind kind);
 
 } // namespace DueDates

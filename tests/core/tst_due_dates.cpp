@@ -231,16 +231,22 @@ void tst_DueDates::countsPerPairOfVehicleAndDate()
     const DueDates::Scan found = scan();
     QCOMPARE(found.vehicles.size(), std::size_t(2));
     QCOMPARE(found.vehicles[1].position, 2);
-    const DueDates::Counts counts = DueDates::countAll(found);
-    QCOMPARE(counts.overdue, 2);
-    QCOMPARE(counts.within7, 1);
-    QCOMPARE(counts.within30, 1);
-    QCOMPARE(counts.unreadable, 1);
-    QCOMPARE(DueDates::countOfKind(found, Kind::Bollo).due, 2);
-    QCOMPARE(DueDates::countOfKind(found, Kind::Bollo).overdue, 1);
-    QCOMPARE(DueDates::countOfKind(found, Kind::Tagliando).due, 0);
-    QCOMPARE(DueDates::countOfKind(found, Kind::Assicurazione).due, 0);
-    QCOMPARE(DueDates::countOfKind(found, Kind::Revisione).overdue, 1);
+    // The launcher and the menu count without keeping rows, and must count the same.
+    const DueDates::Scan counted = DueDates::scan(m_folder, Today, DueDates::Detail::CountsOnly);
+    QVERIFY(counted.rows.empty());
+    QVERIFY(counted.vehicles.empty());
+    for (const DueDates::Scan* each : {&found, &counted}) {
+        const DueDates::Counts counts = DueDates::countAll(*each);
+        QCOMPARE(counts.overdue, 2);
+        QCOMPARE(counts.within7, 1);
+        QCOMPARE(counts.within30, 1);
+        QCOMPARE(counts.unreadable, 1);
+        QCOMPARE(DueDates::countOfKind(*each, Kind::Bollo).due, 2);
+        QCOMPARE(DueDates::countOfKind(*each, Kind::Bollo).overdue, 1);
+        QCOMPARE(DueDates::countOfKind(*each, Kind::Tagliando).due, 0);
+        QCOMPARE(DueDates::countOfKind(*each, Kind::Assicurazione).due, 0);
+        QCOMPARE(DueDates::countOfKind(*each, Kind::Revisione).overdue, 1);
+    }
 }
 
 void tst_DueDates::emptyOrUnreadableArchive_data()
