@@ -1,4 +1,5 @@
 // corvanta_bench [group...]: prints one line per figure; without arguments every group runs.
+#include "bench_analysis.h"
 #include "bench_archive.h"
 #include "bench_backups.h"
 #include "bench_dashboard.h"
@@ -34,6 +35,7 @@ int main(int argc, char* argv[])
         {"export", benchExport},
         {"backups", benchBackups},
         {"import", benchImport},
+        {"analysis", benchAnalysis},
     };
     int failures = 0;
     for (const auto& group : groups) {

@@ -162,6 +162,40 @@ void saveAnalysis(FakePlatform& platform, TfrmAutoparco* card, const QString& fo
     analysis.hide();
 }
 
+// The fleet's analysis once three more vehicles have costs of their own.
+void saveFleetAnalysis(FakePlatform& platform, QWidget* launcher, const QString& folder)
+{
+    const struct {
+        const char *marca, *modello, *targa, *cause, *amount;
+    } fleet[] = {
+        {"Iveco", "Daily 35C", "CD456EF", "Sostituzione frizione", "1380,00"},
+        {"Renault", "Kangoo", "EF789GH", "Tagliando 60.000 km", "455,20"},
+        {"Ford", "Transit", "GH012IL", "Assicurazione RCA", "890,00"},
+    };
+    for (const auto& each : fleet) {
+        TSchedaVeicolo vehicle;
+        vehicle.Tipo = QStringLiteral("Autocarro");
+        vehicle.Marca = QString::fromUtf8(each.marca);
+        vehicle.Modello = QString::fromUtf8(each.modello);
+        vehicle.Targa = QString::fromUtf8(each.targa);
+        VehicleArchive archive(platform.programFolder());
+        const int position = archive.records().count() + 1;
+        archive.append(vehicle);
+        archive.close();
+        CostFile costs(platform.programFolder(), position);
+        costs.append({QStringLiteral("14/04/2025"), QString::fromUtf8(each.cause), QStringLiteral("Ufficio"),
+                      QStringLiteral("Fornitore"), QString::fromUtf8(each.amount)});
+        costs.append({QStringLiteral("09/05/2026"), QStringLiteral("Bollo auto"), QStringLiteral("Ufficio"),
+                      QStringLiteral("Regione"), QStringLiteral("240,00")});
+        costs.close();
+    }
+    TfrmAnalisiCosti analysis(launcher);
+    analysis.setFleet();
+    analysis.show();
+    save(&analysis, folder, QStringLiteral("analysis-fleet"));
+    analysis.hide();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -363,6 +397,7 @@ int main(int argc, char* argv[])
     backups.hide();
     // Last, so that its extra costs reach no other screen.
     saveAnalysis(platform, windows.frmAutoparco(), folder);
+    saveFleetAnalysis(platform, windows.frmAvvio(), folder);
 
     // The import window with a file as Italian Excel writes it.
     TfrmImportaVeicoli import(windows.frmAvvio());

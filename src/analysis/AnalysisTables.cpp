@@ -1,5 +1,6 @@
 #include "analysis/AnalysisTables.h"
 
+#include <QDate>
 #include <QLocale>
 
 namespace AnalysisTables {
@@ -34,6 +35,41 @@ QString totals(const CostAnalysis& analysis)
     return QStringLiteral("Totale: ") + euros(analysis.total) + QStringLiteral("   N. voci: ") +
            QString::number(analysis.total.entries + analysis.total.unreadable) + QStringLiteral("   ") +
            analysis.total.unreadableText();
+}
+
+AnalysisTable byVehicle(const FleetCosts& fleet, const FleetAnalysis& analysis)
+{
+    AnalysisTable table{{QStringLiteral("N."), QStringLiteral("Targa"), QStringLiteral("Veicolo"),
+                         QStringLiteral("Totale"), QStringLiteral("N. voci"), QStringLiteral("Ultima spesa")},
+                        {},
+                        {true, false, false, true, true, false}};
+    table.rows.reserve(static_cast<qsizetype>(analysis.ranking.size()));
+    for (const FleetAnalysis::Ranked& ranked : analysis.ranking) {
+        const FleetCosts::Vehicle& vehicle = fleet.vehicles[static_cast<std::size_t>(ranked.vehicle)];
+        const QString latest =
+            ranked.latestJulianDay == 0
+                ? QString()
+                : QDate::fromJulianDay(ranked.latestJulianDay).toString(QStringLiteral("dd/MM/yyyy"));
+        table.rows.append({QString::number(vehicle.position), vehicle.targa, vehicle.veicolo, euros(ranked.sum),
+                           QString::number(ranked.count()), latest});
+    }
+    return table;
+}
+
+QString fleetTotals(const FleetCosts& fleet, const FleetAnalysis& analysis)
+{
+    constexpr int Named = 3;
+    QString text = totals(analysis.analysis);
+    const std::vector<const FleetCosts::Vehicle*> unreadable = fleet.unreadable();
+    if (unreadable.empty())
+        return text;
+    QStringList names;
+    for (std::size_t i = 0; i < unreadable.size() && i < Named; ++i)
+        names.append(QStringLiteral("N. %1 (%2)").arg(unreadable[i]->position).arg(unreadable[i]->targa));
+    text += QStringLiteral("   File dei costi non leggibili: ") + names.join(QStringLiteral(", "));
+    if (unreadable.size() > Named)
+        text += QStringLiteral(" e altri %1").arg(unreadable.size() - Named);
+    return text;
 }
 
 } // namespace AnalysisTables

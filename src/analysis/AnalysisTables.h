@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/CostAnalysis.h"
+#include "analysis/FleetCosts.h"
 
 #include <QAbstractTableModel>
 #include <QList>
@@ -23,6 +24,11 @@ AnalysisTable byCause(const CostAnalysis& analysis);
 QString euros(const CentsSum& sum);
 // "Totale: € 1250,50   N. voci: 12   Importi non leggibili: 1"
 QString totals(const CostAnalysis& analysis);
+// N., Targa, Veicolo, Totale, N. voci, Ultima spesa: the ranking of the fleet.
+AnalysisTable byVehicle(const FleetCosts& fleet, const FleetAnalysis& analysis);
+// The totals, then the vehicles whose cost file could not be read, the first few by name:
+// "   File dei costi non leggibili: N. 4 (AB123CD), N. 9 (CD456EF) e altri 2".
+QString fleetTotals(const FleetCosts& fleet, const FleetAnalysis& analysis);
 } // namespace AnalysisTables
 
 // One AnalysisTable behind a view.

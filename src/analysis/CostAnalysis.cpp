@@ -52,9 +52,12 @@ void CostAnalyser::add(const TCostoVeicolo& entry)
     if (StoredText::trimmed(entry.Importo).isEmpty())
         return;
     const std::optional<QDate> date = DeadlineDate::read(entry.Data);
-    const int year = date ? date->year() : 0;
-    const std::optional<qint64> cents = Amount::readCents(entry.Importo);
+    const QString spelling = causeSpelling(entry.Causale);
+    add(date ? date->year() : 0, Amount::readCents(entry.Importo), spelling, spelling.toCaseFolded());
+}
 
+void CostAnalyser::add(int year, std::optional<qint64> cents, const QString& spelling, const QString& key)
+{
     const auto count = [&cents](CentsSum& sum) {
         if (cents) {
             sum.cents += *cents;
@@ -66,8 +69,6 @@ void CostAnalyser::add(const TCostoVeicolo& entry)
     count(m_total);
     count(m_years[year]);
 
-    const QString spelling = causeSpelling(entry.Causale);
-    const QString key = spelling.isEmpty() ? QString() : spelling.toCaseFolded();
     auto group = m_causes.find(key);
     if (group == m_causes.end()) {
         group = m_causes.insert(key, Group{});

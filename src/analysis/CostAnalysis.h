@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include <vector>
 
 // One vehicle's (or the fleet's) costs summed by year and by cause, in exact cents.
@@ -41,6 +43,9 @@ class CostAnalyser {
 public:
     // An entry with an empty amount is no entry and is left out.
     void add(const TCostoVeicolo& entry);
+    // An entry already read: its year (0 when the date does not read), its cents (none
+    // when the amount does not read), and its cause as spelled and as grouped.
+    void add(int year, std::optional<qint64> cents, const QString& spelling, const QString& key);
     CostAnalysis result() const;
 
     // The key causes are grouped by: blanks trimmed, inner runs of blanks made one, case

@@ -6,13 +6,17 @@
 #include "analysis/CostChartView.h"
 #include "analysis/VehicleCosts.h"
 #include "archive/StoredText.h"
+#include "archive/VehicleArchive.h"
 #include "companion/CardAccess.h"
 #include "output/ExportFile.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
+#include "widgets/ModalWindow.h"
 #include "widgets/WindowFrame.h"
 
+#include <QComboBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPageLayout>
@@ -56,6 +60,25 @@ QTableView* tableView(QWidget* parent, const char* name, const QRect& place, Ana
     return view;
 }
 
+// The fleet shows its ranking on top and the year, cause and chart below it.
+struct Place {
+    const char* name;
+    QRect place;
+    QList<int> columnWidths;
+};
+const Place FleetPlaces[] = {
+    {"lblTitolo", {8, 72, 700, 40}, {}},
+    {"grdPerVeicolo", {12, 124, 956, 200}, {60, 110, 330, 150, 90}},
+    {"grdPerAnno", {12, 332, 236, 244}, {84, 100}},
+    {"grdPerCausale", {256, 332, 300, 244}, {118, 94}},
+    {"chtCosti", {564, 332, 404, 244}, {}},
+};
+
+QString allYears()
+{
+    return QStringLiteral("Tutti gli anni");
+}
+
 Platform::FileDialogOptions dlgSalvaXlsx()
 {
     Platform::FileDialogOptions options;
@@ -88,6 +111,20 @@ TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent) : QDialog(parent)
     m_causes->setTable(AnalysisTables::byCause(CostAnalysis()));
     tableView(panContainer, "grdPerAnno", {12, 124, 380, 196}, m_years, {130, 140, 80});
     tableView(panContainer, "grdPerCausale", {12, 332, 380, 244}, m_causes, {200, 100, 60});
+    // The fleet's own controls, shown in its mode only.
+    QLabel* lblAnno =
+        Controls::label(panContainer, "lblAnno", {722, 82}, QStringLiteral("Anno:"), verdana(11, true), Qt::white);
+    cboAnno = new QComboBox(panContainer);
+    cboAnno->setObjectName(QStringLiteral("cboAnno"));
+    cboAnno->setGeometry(782, 78, 186, 28);
+    cboAnno->setFont(verdana(10));
+    m_vehicles = new AnalysisTableModel(this);
+    m_vehicles->setTable(AnalysisTables::byVehicle(FleetCosts(), FleetAnalysis()));
+    grdPerVeicolo = tableView(panContainer, "grdPerVeicolo", {12, 124, 956, 200}, m_vehicles, {});
+    for (QWidget* fleetOnly :
+         {static_cast<QWidget*>(lblAnno), static_cast<QWidget*>(cboAnno), static_cast<QWidget*>(grdPerVeicolo)})
+        fleetOnly->hide();
+
     chtCosti = new CostChartView(panContainer);
     chtCosti->setObjectName(QStringLiteral("chtCosti"));
     chtCosti->setGeometry(404, 124, 564, 452);
@@ -101,6 +138,36 @@ TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent) : QDialog(parent)
         {"btnEsporta", {798, 630, 170, 34}, "Esporta in Excel", &TfrmAnalisiCosti::btnEsportaClick},
     };
     Controls::pushButtons(this, panContainer, buttons, verdana(10));
+
+    connect(cboAnno, &QComboBox::currentIndexChanged, this, &TfrmAnalisiCosti::cboAnnoChange);
+    connect(grdPerVeicolo, &QTableView::doubleClicked, this, &TfrmAnalisiCosti::grdPerVeicoloDblClick);
+}
+
+std::optional<StoredVehicle> TfrmAnalisiCosti::openFleet(QWidget* owner)
+{
+    std::optional<StoredVehicle> chosen;
+    openModal<TfrmAnalisiCosti>(owner, [&chosen](TfrmAnalisiCosti& window) {
+        window.setFleet();
+        connect(&window, &QDialog::finished, &window, [&chosen, &window] { chosen = window.chosen(); });
+    });
+    return chosen;
+}
+
+void TfrmAnalisiCosti::setFleet()
+{
+    m_fleet = true;
+    setWindowTitle(QStringLiteral(" Analisi costi del parco"));
+    for (const Place& fleet : FleetPlaces) {
+        auto* control = findChild<QWidget*>(QLatin1String(fleet.name));
+        control->setGeometry(fleet.place);
+        if (auto* table = qobject_cast<QTableView*>(control)) {
+            for (int c = 0; c < fleet.columnWidths.size(); ++c)
+                table->setColumnWidth(c, fleet.columnWidths[c]);
+        }
+        control->show();
+    }
+    findChild<QWidget*>(QStringLiteral("lblAnno"))->show();
+    cboAnno->show();
 }
 
 void TfrmAnalisiCosti::setCard(const CardAccess* card)
@@ -119,6 +186,10 @@ void TfrmAnalisiCosti::showEvent(QShowEvent* event)
 
 QString TfrmAnalisiCosti::title() const
 {
+    if (m_fleet) {
+        const QString heading = QStringLiteral("Analisi costi del parco");
+        return cboAnno->currentIndex() > 0 ? heading + QStringLiteral(" - ") + cboAnno->currentText() : heading;
+    }
     if (!m_card)
         return QString();
     const auto text = [this](QString TSchedaVeicolo::*member) { return StoredText::trimmed(m_card->boxText(member)); };
@@ -128,18 +199,74 @@ QString TfrmAnalisiCosti::title() const
 
 void TfrmAnalisiCosti::FormShow()
 {
+    if (m_fleet) {
+        subCaricaParco();
+        return;
+    }
     if (!m_card)
         return;
-    lblTitolo->setText(title());
     const VehicleCosts costs = analyseVehicle(Platform::instance().programFolder(), m_card->position().toInt());
     m_analysis = costs.analysis;
-    m_years->setTable(AnalysisTables::byYear(m_analysis));
-    m_causes->setTable(AnalysisTables::byCause(m_analysis));
-    chtCosti->setAnalysis(m_analysis);
     QString totals = AnalysisTables::totals(m_analysis);
     if (!costs.complete)
         totals += QStringLiteral("   (file dei costi non leggibile)");
+    subMostra(totals);
+}
+
+// Every cost file is read once; a change of year only counts again.
+void TfrmAnalisiCosti::subCaricaParco()
+{
+    {
+        const QSignalBlocker quiet(cboAnno);
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        m_fleetCosts = readFleetCosts(Platform::instance().programFolder());
+        QGuiApplication::restoreOverrideCursor();
+        cboAnno->clear();
+        cboAnno->addItem(allYears(), FleetAnalysis::AllYears);
+        for (const int year : m_fleetCosts.years())
+            cboAnno->addItem(QString::number(year), year);
+    }
+    if (!m_fleetCosts.archiveRead)
+        Messages::error(this, ArchiveMessages::accessFailure());
+    subMostraAnno();
+}
+
+void TfrmAnalisiCosti::subMostraAnno()
+{
+    m_fleetAnalysis = analyseFleet(m_fleetCosts, cboAnno->currentData().toInt());
+    m_analysis = m_fleetAnalysis.analysis;
+    m_vehicles->setTable(AnalysisTables::byVehicle(m_fleetCosts, m_fleetAnalysis));
+    subMostra(AnalysisTables::fleetTotals(m_fleetCosts, m_fleetAnalysis));
+}
+
+void TfrmAnalisiCosti::subMostra(const QString& totals)
+{
+    lblTitolo->setText(title());
+    m_years->setTable(AnalysisTables::byYear(m_analysis));
+    m_causes->setTable(AnalysisTables::byCause(m_analysis));
+    chtCosti->setAnalysis(m_analysis);
     lblTotali->setText(totals);
+}
+
+void TfrmAnalisiCosti::cboAnnoChange(int)
+{
+    subMostraAnno();
+}
+
+// As the search's recall: the window closes and its opener shows the vehicle in the card.
+void TfrmAnalisiCosti::grdPerVeicoloDblClick(const QModelIndex& index)
+{
+    if (!index.isValid())
+        return;
+    const FleetAnalysis::Ranked& ranked = m_fleetAnalysis.ranking[static_cast<std::size_t>(index.row())];
+    const int position = m_fleetCosts.vehicles[static_cast<std::size_t>(ranked.vehicle)].position;
+    try {
+        m_chosen = StoredVehicle::read(Platform::instance().programFolder(), position);
+    } catch (const FileAccessError&) {
+        Messages::error(this, ArchiveMessages::accessFailure());
+        return;
+    }
+    accept();
 }
 
 void TfrmAnalisiCosti::btnStampaClick()
@@ -164,7 +291,9 @@ void TfrmAnalisiCosti::btnEsportaClick()
     const QString chosen = Platform::instance().saveFileName(this, dlgSalvaXlsx());
     if (chosen.isEmpty())
         return;
-    if (!AnalysisWorkbook::write(chosen, m_analysis))
+    const bool written = m_fleet ? AnalysisWorkbook::writeFleet(chosen, m_fleetCosts, m_fleetAnalysis)
+                                 : AnalysisWorkbook::write(chosen, m_analysis);
+    if (!written)
         Messages::plain(this, ExportFile::failureMessage());
 }
 

@@ -1,5 +1,6 @@
 #include "app/TfrmAvvio.h"
 
+#include "analysis/TfrmAnalisiCosti.h"
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "backup/AutomaticBackup.h"
@@ -67,6 +68,7 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"imgCrediti", {16, 660, 23, 22}, nullptr, &TfrmAvvio::imgCreditiClick},
         {"imgCopieSicurezza", {918, 16, 29, 28}, nullptr, &TfrmAvvio::imgCopieSicurezzaClick},
         {"imgImporta", {48, 16, 29, 28}, nullptr, &TfrmAvvio::imgImportaClick},
+        {"imgAnalisiCosti", {48, 52, 29, 28}, nullptr, &TfrmAvvio::imgAnalisiCostiClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
     m_copieSicurezza = new AutomaticBackup(panContainer);
@@ -91,7 +93,8 @@ void TfrmAvvio::showEvent(QShowEvent* event)
 void TfrmAvvio::subRiepilogoScadenze()
 {
     const Platform& platform = Platform::instance();
-    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
+    const DueDates::Scan scan =
+        DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
     if (!scan.complete) {
         lblRiepilogoScadenze->setText(QString());
         lblRiepilogoScadenze->hide();
@@ -160,10 +163,15 @@ void TfrmAvvio::imgImportaClick()
     openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {});
 }
 
+void TfrmAvvio::imgAnalisiCostiClick()
+{
+    if (const std::optional<StoredVehicle> chosen = TfrmAnalisiCosti::openFleet(this))
+        emit vehicleChosen(*chosen);
+}
+
 void TfrmAvvio::closeEvent(QCloseEvent* event)
 {
     m_copieSicurezza->stop();
     event->accept();
     QApplication::quit();
 }
-

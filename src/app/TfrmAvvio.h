@@ -20,7 +20,8 @@ signals:
     void autoparcoRequested();
     // imgScadenze or btnScadenze was clicked.
     void scadenzeRequested();
-    // A vehicle was double-clicked in the deadline register; it is to be shown in the card.
+    // A vehicle was double-clicked in the deadline register or the fleet's cost analysis;
+    // it is to be shown in the card.
     void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
 
 protected:
@@ -39,6 +40,7 @@ private:
     void lblRiepilogoScadenzeClick();
     void subRiepilogoScadenze();
     void imgImportaClick();
+    void imgAnalisiCostiClick();
 
     AutomaticBackup* m_copieSicurezza;
     SummaryBanner* lblRiepilogoScadenze = nullptr;

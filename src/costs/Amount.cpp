@@ -118,8 +118,36 @@ QString generalFormat(double value)
     }
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+namespace {
+// "1250,50", "7" or "0,5", as nearly every amount is written: read at once, exactly. Nothing
+// for any other form, which the full reading takes.
+std::optional<qint64> readPlainCents(QStringView text)
+{
+    constexpr qsizetype MostDigits = 15; // 10^15 euros stay far inside 64 bits of cents
+    qsizetype at = 0;
+    qint64 units = 0;
+    for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at)
+        units = units * 10 + (text[at].unicode() - u'0');
+    if (at == 0 || at > MostDigits)
+        return std::nullopt;
+    if (at == text.size())
+        return units * 100;
+    if (text[at] != QLatin1Char(',') || text.size() - at - 1 < 1 || text.size() - at - 1 > 2)
+        return std::nullopt;
+    qint64 cents = 0;
+    for (qsizetype f = at + 1; f < text.size(); ++f) {
+        if (text[f] < QLatin1Char('0') || text[f] > QLatin1Char('9'))
+            return std::nullopt;
+        cents = cents * 10 + (text[f].unicode() - u'0');
+    }
+    return units * 100 + (text.size() - at - 1 == 1 ? cents * 10 : cents);
+}
+} // namespace
+
 std::optional<qint64> readCents(QStringView text)
 {
+    if (const std::optional<qint64> plain = readPlainCents(text))
+        return plain;
     const QString t = StoredText::trimmed(text);
     qsizetype at = 0;
     bool negative = false;

@@ -1,23 +1,31 @@
 #include "costs/CostFileScan.h"
 
-#include <QFile>
+#include "archive/RecordCodec.h"
 
-CostFileState scanCostFile(const QString& path, const std::function<void(const TCostoVeicolo& entry)>& listed)
+#include <QFile>
+#include <QFileInfo>
+
+CostFileState scanCostFileBytes(const QString& path, const std::function<void(QByteArrayView entry)>& listed)
 {
     QFile file(path);
-    if (!file.exists())
-        return CostFileState::Missing;
+    // Most files open; only a failure asks whether the file is there at all.
     if (!file.open(QIODevice::ReadOnly))
-        return CostFileState::Unreadable;
+        return QFileInfo::exists(path) ? CostFileState::Unreadable : CostFileState::Missing;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return CostFileState::Unreadable;
+    static const StoredField amount = storedField(&TCostoVeicolo::Importo);
     const qsizetype count = bytes.size() / TCostoVeicolo::RecordSize;
     for (qsizetype i = 0; i < count; ++i) {
-        const TCostoVeicolo entry = decodeRecord<TCostoVeicolo>(
-            QByteArrayView(bytes).sliced(i * TCostoVeicolo::RecordSize, TCostoVeicolo::RecordSize));
-        if (!entry.Importo.isEmpty()) // decoded text is already trimmed
+        const QByteArrayView entry =
+            QByteArrayView(bytes).sliced(i * TCostoVeicolo::RecordSize, TCostoVeicolo::RecordSize);
+        if (!StoredText::trimmedBytes(entry.data() + amount.offset, amount.capacity).isEmpty())
             listed(entry);
     }
     return CostFileState::Read;
+}
+
+CostFileState scanCostFile(const QString& path, const std::function<void(const TCostoVeicolo& entry)>& listed)
+{
+    return scanCostFileBytes(path, [&listed](QByteArrayView entry) { listed(decodeRecord<TCostoVeicolo>(entry)); });
 }

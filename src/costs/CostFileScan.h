@@ -2,6 +2,7 @@
 
 #include "costs/TCostoVeicolo.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -12,3 +13,5 @@ enum class CostFileState { Missing, Read, Unreadable };
 
 // Hands every entry with an amount to listed, in file order.
 CostFileState scanCostFile(const QString& path, const std::function<void(const TCostoVeicolo& entry)>& listed);
+// The same with the entry's 122 stored bytes, for a scan that decodes only what it needs.
+CostFileState scanCostFileBytes(const QString& path, const std::function<void(QByteArrayView entry)>& listed);

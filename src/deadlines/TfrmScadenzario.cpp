@@ -154,13 +154,7 @@ void TfrmScadenzario::grdScadenzeDblClick(const QModelIndex& index)
         return;
     const int position = m_rows->vehicleAt(m_sorted->mapToSource(index).row()).position;
     try {
-        VehicleArchive archive(Platform::instance().programFolder());
-        Chosen chosen;
-        chosen.position = position;
-        chosen.stored = archive.records().readAt(position - 1);
-        chosen.record = decodeRecord<TSchedaVeicolo>(chosen.stored);
-        archive.close();
-        m_chosen = chosen;
+        m_chosen = StoredVehicle::read(Platform::instance().programFolder(), position);
     } catch (const FileAccessError&) {
         Messages::error(this, ArchiveMessages::accessFailure());
         return;

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "archive/TSchedaVeicolo.h"
+#include "archive/StoredVehicle.h"
 
-#include <QByteArray>
 #include <QDialog>
 
 #include <optional>
@@ -21,11 +20,7 @@ class TfrmScadenzario final : public QDialog {
     Q_DISABLE_COPY_MOVE(TfrmScadenzario)
 public:
     // The vehicle of a double-clicked row, as the archive holds it now.
-    struct Chosen {
-        int position = 0; // 1-based
-        TSchedaVeicolo record;
-        QByteArray stored; // the bytes it was decoded from
-    };
+    using Chosen = StoredVehicle;
 
     explicit TfrmScadenzario(QWidget* parent = nullptr);
 

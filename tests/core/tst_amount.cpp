@@ -102,6 +102,10 @@ void tst_Amount::cents_data()
     row("amount text", "1250,50", true, 125050);
     row("tenth", "0,10", true, 10);
     row("whole", "12", true, 1200);
+    row("one decimal", "7,5", true, 750);
+    row("leading zeros", "007,05", true, 705);
+    row("fifteen digits", "123456789012345,99", true, 12345678901234599);
+    row("sixteen digits", "1234567890123456,5", true, 123456789012345650);
     row("separator alone", ",", true, 0);
     row("separator first", ",5", true, 50);
     row("trimmed", "  3,5\r\n", true, 350);

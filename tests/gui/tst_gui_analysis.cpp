@@ -1,20 +1,30 @@
 // The analysis window as the clerk reaches it: card, cost window, "Analisi costi". Its
 // tables, totals and chart come from the vehicle's cost file; Stampa prints one A4 page
-// through the print dialog and Esporta saves the workbook through the save dialog.
+// through the print dialog and Esporta saves the workbook through the save dialog. From the
+// launcher the same window ranks the fleet, by year, and hands a double-clicked vehicle to
+// the card.
 #include "CardFixture.h"
+
+#include "app/AppWindows.h"
+#include "app/TfrmAvvio.h"
+#include "archive/VehicleArchive.h"
 
 #include "analysis/TfrmAnalisiCosti.h"
 #include "costs/CostFile.h"
 #include "costs/TfrmAllegaExcel.h"
 
 #include <QAbstractItemModel>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
 
 #include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -78,6 +88,7 @@ private slots:
     void tablesOfTheVehicle();
     void printsOnePage();
     void exportsThroughSaveDialog();
+    void fleetFromLauncher();
 
 private:
     std::unique_ptr<CardFixture> m_f;
@@ -134,6 +145,59 @@ void tst_GuiAnalysis::exportsThroughSaveDialog()
     QCOMPARE(m_f->platform.dialogs.front().options.presetName, QStringLiteral("Analisi_costi.xlsx"));
     QVERIFY(Gui::readFile(path).startsWith("PK"));
     QCOMPARE(m_f->takeMessages(), QStringList());
+}
+
+void tst_GuiAnalysis::fleetFromLauncher()
+{
+    m_f.reset();
+    FakePlatform platform;
+    {
+        VehicleArchive archive(platform.folder());
+        for (const int n : {1, 2, 3})
+            archive.append(CardFixture::vehicle(n));
+        archive.close();
+    }
+    const auto costs = [&platform](int position, const char* date, const char* amount) {
+        CostFile file(platform.folder(), position);
+        file.append({QString::fromUtf8(date), QStringLiteral("Tagliando"), QStringLiteral("Ufficio"),
+                     QStringLiteral("Officina"), QString::fromUtf8(amount)});
+        file.close();
+    };
+    costs(2, "10/10/2025", "300,00");
+    costs(3, "11/11/2026", "120,00");
+    costs(3, "12/11/2026", "120,00");
+    AppWindows windows;
+    windows.showLauncher();
+
+    bool closedByClick = false;
+    Gui::whileModal(
+        [&](QWidget* modal) {
+            auto* window = qobject_cast<TfrmAnalisiCosti*>(modal);
+            QVERIFY(window);
+            QCOMPARE(window->windowTitle(), QStringLiteral(" Analisi costi del parco"));
+            QCOMPARE(column(window, "grdPerVeicolo", 0), (QStringList{u"2"_s, u"3"_s, u"1"_s}));
+            auto* years = window->findChild<QComboBox*>(QStringLiteral("cboAnno"));
+            QCOMPARE(years->count(), 3);
+            QCOMPARE(years->itemText(0), QStringLiteral("Tutti gli anni"));
+            years->setCurrentIndex(years->findText(QStringLiteral("2026")));
+            QCOMPARE(column(window, "grdPerVeicolo", 0), (QStringList{u"3"_s, u"1"_s, u"2"_s}));
+            QCOMPARE(column(window, "grdPerAnno", 0), QStringList{QStringLiteral("2026")});
+            QCOMPARE(Gui::label(window, "lblTotali")->text(),
+                     QStringLiteral("Totale: € 240,00   N. voci: 2   Importi non leggibili: 0"));
+            auto* grid = window->findChild<QTableView*>(QStringLiteral("grdPerVeicolo"));
+            const QRect cell = grid->visualRect(grid->model()->index(0, 0));
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+        },
+        &closedByClick);
+    Gui::click(windows.frmAvvio(), "imgAnalisiCosti");
+    QVERIFY(closedByClick);
+    TfrmAutoparco* card = windows.frmAutoparco();
+    QVERIFY(card->isVisible());
+    QVERIFY(!windows.frmAvvio()->isVisible());
+    QCOMPARE(card->position(), QStringLiteral("3"));
+    QCOMPARE(card->box(&TSchedaVeicolo::Targa)->text(), CardFixture::vehicle(3).Targa);
+    QCOMPARE(platform.messages.size(), 0);
 }
 
 QTEST_MAIN(tst_GuiAnalysis)
