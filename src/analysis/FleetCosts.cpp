@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <array>
+#include <thread>
 
 QList<int> FleetCosts::years() const
 {
@@ -33,6 +34,93 @@ std::vector<const FleetCosts::Vehicle*> FleetCosts::unreadable() const
     }
     return found;
 }
+
+namespace {
+
+// The entries of some vehicles, with the causes they name.
+struct FleetPart {
+    std::vector<FleetCosts::Entry> entries;
+    QStringList spellings, keys;
+    QHash<QString, int> causeOf; // each cause as stored, to its index
+    std::vector<int> unreadable; // vehicles whose cost file could not be read
+
+    void join(FleetPart&& later)
+    {
+        std::vector<int> renumbered(static_cast<std::size_t>(later.spellings.size()));
+        for (auto it = later.causeOf.cbegin(); it != later.causeOf.cend(); ++it)
+            renumbered[static_cast<std::size_t>(it.value())] =
+                causeIndex(it.key(), later.spellings[it.value()], later.keys[it.value()]);
+        entries.reserve(entries.size() + later.entries.size());
+        for (FleetCosts::Entry entry : later.entries) {
+            entry.cause = renumbered[static_cast<std::size_t>(entry.cause)];
+            entries.push_back(entry);
+        }
+        unreadable.insert(unreadable.end(), later.unreadable.begin(), later.unreadable.end());
+    }
+
+    int causeIndex(const QString& stored, const QString& spelling, const QString& key)
+    {
+        const auto known = causeOf.constFind(stored);
+        if (known != causeOf.cend())
+            return known.value();
+        causeOf.insert(stored, static_cast<int>(spellings.size()));
+        spellings.append(spelling);
+        keys.append(key);
+        return static_cast<int>(spellings.size()) - 1;
+    }
+};
+
+// Reads the cost files of vehicles [from, to) into part. Each entry is read from its bytes
+// through one reused buffer; causes repeat, so each text is spelled and folded once.
+void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicle>& vehicles, int from, int to,
+              FleetPart& part)
+{
+    static const StoredField dateAt = storedField(&TCostoVeicolo::Data);
+    static const StoredField causeAt = storedField(&TCostoVeicolo::Causale);
+    static const StoredField amountAt = storedField(&TCostoVeicolo::Importo);
+    std::array<QChar, 256> buffer;
+    const auto text = [&buffer](QByteArrayView entry, const StoredField& at) {
+        const QByteArrayView bytes = StoredText::trimmedBytes(entry.data() + at.offset, at.capacity);
+        return QStringView(buffer.data(), StoredText::decodeTo(bytes, buffer.data()) - buffer.data());
+    };
+    for (int v = from; v < to; ++v) {
+        const std::size_t before = part.entries.size();
+        const CostFileState state = scanCostFileBytes(
+            programFolder + CostFile::fileName(vehicles[static_cast<std::size_t>(v)].position),
+            [&](QByteArrayView listed) {
+                FleetCosts::Entry entry;
+                entry.vehicle = v;
+                std::optional<QDate> date = DeadlineDate::readAsWritten(
+                    StoredText::trimmedBytes(listed.data() + dateAt.offset, dateAt.capacity));
+                if (!date)
+                    date = DeadlineDate::read(text(listed, dateAt));
+                if (date) {
+                    entry.year = date->year();
+                    entry.julianDay = date->toJulianDay();
+                }
+                if (const std::optional<qint64> cents = Amount::readCents(text(listed, amountAt))) {
+                    entry.cents = *cents;
+                    entry.readableAmount = true;
+                }
+                const QStringView cause = text(listed, causeAt);
+                const auto known = part.causeOf.constFind(QString::fromRawData(cause.data(), cause.size()));
+                if (known != part.causeOf.cend()) {
+                    entry.cause = known.value();
+                } else {
+                    const QString spelling = CostAnalyser::causeSpelling(cause.toString());
+                    entry.cause = part.causeIndex(cause.toString(), spelling, spelling.toCaseFolded());
+                }
+                part.entries.push_back(entry);
+            });
+        if (state == CostFileState::Unreadable) {
+            // Whatever was read before the failure is not half a vehicle's costs.
+            part.entries.resize(before);
+            part.unreadable.push_back(v);
+        }
+    }
+}
+
+} // namespace
 
 FleetCosts readFleetCosts(const QString& programFolder)
 {
@@ -58,53 +146,21 @@ FleetCosts readFleetCosts(const QString& programFolder)
         return fleet;
     }
 
-    // Each entry is read from its bytes, through one reused buffer; causes repeat across
-    // the fleet, so each text is spelled and folded once.
-    static const StoredField dateAt = storedField(&TCostoVeicolo::Data);
-    static const StoredField causeAt = storedField(&TCostoVeicolo::Causale);
-    static const StoredField amountAt = storedField(&TCostoVeicolo::Importo);
-    std::array<QChar, 256> buffer;
-    const auto text = [&buffer](QByteArrayView entry, const StoredField& at) {
-        const QByteArrayView bytes = StoredText::trimmedBytes(entry.data() + at.offset, at.capacity);
-        return QStringView(buffer.data(), StoredText::decodeTo(bytes, buffer.data()) - buffer.data());
-    };
-    QHash<QString, int> causeOf;
-    for (int v = 0; v < static_cast<int>(fleet.vehicles.size()); ++v) {
-        FleetCosts::Vehicle& vehicle = fleet.vehicles[static_cast<std::size_t>(v)];
-        const std::size_t before = fleet.entries.size();
-        const CostFileState state =
-            scanCostFileBytes(programFolder + CostFile::fileName(vehicle.position), [&](QByteArrayView listed) {
-                FleetCosts::Entry entry;
-                entry.vehicle = v;
-                std::optional<QDate> date = DeadlineDate::readAsWritten(
-                    StoredText::trimmedBytes(listed.data() + dateAt.offset, dateAt.capacity));
-                if (!date)
-                    date = DeadlineDate::read(text(listed, dateAt));
-                if (date) {
-                    entry.year = date->year();
-                    entry.julianDay = date->toJulianDay();
-                }
-                if (const std::optional<qint64> cents = Amount::readCents(text(listed, amountAt))) {
-                    entry.cents = *cents;
-                    entry.readableAmount = true;
-                }
-                const QStringView cause = text(listed, causeAt);
-                auto known = causeOf.constFind(QString::fromRawData(cause.data(), cause.size()));
-                if (known == causeOf.cend()) {
-                    const QString spelling = CostAnalyser::causeSpelling(cause.toString());
-                    known = causeOf.insert(cause.toString(), static_cast<int>(fleet.causeSpellings.size()));
-                    fleet.causeSpellings.append(spelling);
-                    fleet.causeKeys.append(spelling.toCaseFolded());
-                }
-                entry.cause = known.value();
-                fleet.entries.push_back(entry);
-            });
-        if (state == CostFileState::Unreadable) {
-            // Whatever was read before the failure is not half a vehicle's costs.
-            fleet.entries.resize(before);
-            vehicle.readable = false;
-        }
-    }
+    // The cost files are many and small: two threads read half each, and the halves are
+    // joined in archive order.
+    const int half = static_cast<int>(fleet.vehicles.size()) / 2;
+    FleetPart second;
+    std::thread other(
+        [&] { readPart(programFolder, fleet.vehicles, half, static_cast<int>(fleet.vehicles.size()), second); });
+    FleetPart first;
+    readPart(programFolder, fleet.vehicles, 0, half, first);
+    other.join();
+    first.join(std::move(second));
+    fleet.entries = std::move(first.entries);
+    fleet.causeSpellings = std::move(first.spellings);
+    fleet.causeKeys = std::move(first.keys);
+    for (const int v : first.unreadable)
+        fleet.vehicles[static_cast<std::size_t>(v)].readable = false;
     return fleet;
 }
 
