@@ -44,8 +44,8 @@ LastImport append(const QString& programFolder, const CsvTable& table, const QLi
         const qsizetype upTo = qMin<qsizetype>(rows.size(), done + ChunkRecords);
         chunk.resize((upTo - done) * TSchedaVeicolo::RecordSize);
         for (qsizetype i = done; i < upTo; ++i)
-            encodeRecordInto(ImportPlan::recordOf(table, matching, rows.at(i)),
-                             chunk.data() + (i - done) * TSchedaVeicolo::RecordSize);
+            ImportPlan::encodeRowInto(table, matching, rows.at(i),
+                                      chunk.data() + (i - done) * TSchedaVeicolo::RecordSize);
         hash.addRecords(chunk);
         done = upTo;
         if (progress)
