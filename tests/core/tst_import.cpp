@@ -99,6 +99,7 @@ private slots:
     void appendsNothingWithoutRows();
     void leavesReadOnlyArchive();
     void anotherProgramAppendsMeanwhile();
+    void failureMidwayLeavesArchive();
     void undoRestoresArchive();
     void undoRefused_data();
     void undoRefused();
@@ -499,6 +500,26 @@ void TestImport::anotherProgramAppendsMeanwhile()
             QCOMPARE(record.Tipo, QStringLiteral("OTHER-%1").arg(others++));
     }
     QCOMPARE(others, Others);
+    // Summed as the chunks were made, the records are summed as they were stored.
+    QCOMPARE(ImportRun::checksumOf(archive.records(), done.first, done.last), done.checksum);
+}
+
+// A failure after some chunks were written, while the next one is being made, leaves the
+// archive as it was and no import to undo.
+void TestImport::failureMidwayLeavesArchive()
+{
+    writeArchive({vehicle(QStringLiteral("OLD1"))});
+    const CsvTable table = cars(3000);
+    const ImportFields::Matching matching = ImportFields::matchAll(table.header);
+    const ImportPlan::Plan plan = ImportPlan::plan(table, matching, {});
+    int told = 0;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ImportRun::append(folder(), table, matching.fields, plan.importable,
+                                                                   QDateTime::currentDateTime(), [&](double) {
+                                                                       if (++told == 3)
+                                                                           throw std::runtime_error("stopped");
+                                                                   }));
+    QCOMPARE(readFile(archivePath()), encodeRecord(vehicle(QStringLiteral("OLD1"))));
+    QVERIFY(!LastImport::read(folder()).isValid());
 }
 
 void TestImport::undoRestoresArchive()
