@@ -6,7 +6,7 @@
 #include <cstring>
 
 namespace StoredText {
-QString trimmed(QStringView text)
+QStringView trimmedView(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -14,15 +14,19 @@ QString trimmed(QStringView text)
         ++begin;
     while (end > begin && text[end - 1].unicode() <= 0x20)
         --end;
-    return text.mid(begin, end - begin).toString();
+    return text.mid(begin, end - begin);
+}
+
+QString trimmed(QStringView text)
+{
+    return trimmedView(text).toString();
 }
 
 void write(char* field, int capacity, QStringView value)
 {
-    const QByteArray bytes = Windows1252::encode(trimmed(value));
-    const int length = static_cast<int>(std::min<qsizetype>(bytes.size(), capacity));
+    // Encoded straight into the field: a record is written without a string allocated.
+    const auto length = static_cast<int>(Windows1252::encodeInto(trimmedView(value), field + 1, capacity));
     field[0] = static_cast<char>(length);
-    std::memcpy(field + 1, bytes.constData(), static_cast<size_t>(length));
     std::memset(field + 1 + length, 0, static_cast<size_t>(capacity - length));
 }
 

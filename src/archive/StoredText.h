@@ -9,6 +9,8 @@
 namespace StoredText {
 // Removes every character of code U+0020 or below from both ends.
 QString trimmed(QStringView text);
+// The same without a copy: the part of text that trimmed() keeps.
+QStringView trimmedView(QStringView text);
 
 // Writes the field at field[0 .. capacity]: trimmed, converted, cut to capacity, zero-filled.
 void write(char* field, int capacity, QStringView value);

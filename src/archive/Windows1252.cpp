@@ -26,9 +26,16 @@ char encodeCodePoint(char32_t code)
 namespace Windows1252 {
 QByteArray encode(QStringView text)
 {
-    QByteArray bytes;
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
+    // Never more bytes than characters: a pair of surrogates is one byte.
+    QByteArray bytes(text.size(), Qt::Uninitialized);
+    bytes.truncate(encodeInto(text, bytes.data(), bytes.size()));
+    return bytes;
+}
+
+qsizetype encodeInto(QStringView text, char* out, qsizetype room)
+{
+    qsizetype written = 0;
+    for (qsizetype i = 0; i < text.size() && written < room; ++i) {
         const QChar c = text[i];
         char32_t code = c.unicode();
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
@@ -38,9 +45,9 @@ QByteArray encode(QStringView text)
         } else if (c.isSurrogate()) {
             code = 0xFFFD;
         }
-        bytes.append(encodeCodePoint(code));
+        out[written++] = encodeCodePoint(code);
     }
-    return bytes;
+    return written;
 }
 
 QString decode(QByteArrayView bytes)

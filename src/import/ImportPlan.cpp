@@ -7,6 +7,8 @@
 #include "deadlines/DeadlineDate.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace ImportPlan {
 namespace {
@@ -18,19 +20,22 @@ QString rowText(int line)
     return QStringLiteral("Riga %1: ").arg(line);
 }
 
-// Line breaks inside a quoted field would break the card's one-line boxes.
-QString oneLine(const QString& text)
+bool hasLineBreak(QStringView text)
 {
-    if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; }))
-        return text;
-    QString flat = text;
+    return std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c == u'\n' || c == u'\r'; });
+}
+
+// Line breaks inside a quoted field would break the card's one-line boxes.
+QString oneLine(QStringView text)
+{
+    QString flat = text.toString();
     flat.replace(QLatin1String("\r\n"), QLatin1String(" "));
     flat.replace(QLatin1Char('\r'), QLatin1Char(' '));
     flat.replace(QLatin1Char('\n'), QLatin1Char(' '));
     return flat;
 }
 
-bool encodable(const QString& text)
+bool encodable(QStringView text)
 {
     // Latin-1 outside the C1 controls is Windows-1252 as it stands: the common case, told
     // without a round trip.
@@ -89,7 +94,7 @@ int number(QStringView text, qsizetype from, qsizetype to)
 }
 } // namespace
 
-QString convertedDate(const QString& text)
+QString convertedDate(QStringView text)
 {
     // Three parts between two equal separators, one of "/", "-" and ".".
     qsizetype first = 0;
@@ -114,65 +119,156 @@ QString convertedDate(const QString& text)
             date = day;
     } else if (lengths[0] <= 2 && lengths[1] <= 2 && (lengths[2] == 2 || lengths[2] == 4)) {
         // The deadline lists' reader, so that two-digit years land where they will read them.
-        QString dayFirst = text;
+        QString dayFirst = text.toString();
         dayFirst[first] = QLatin1Char('/');
         dayFirst[second] = QLatin1Char('/');
         date = DeadlineDate::read(dayFirst);
     }
-    return date ? date->toString(QStringLiteral("dd/MM/yyyy")) : QString();
+    if (!date)
+        return {};
+    // As QDate::toString("dd/MM/yyyy") writes a year of 1 to 9999, without its locale machinery.
+    QString made(10, Qt::Uninitialized);
+    const auto put = [&made](qsizetype at, int value, int digits) {
+        for (int i = digits - 1; i >= 0; --i, value /= 10)
+            made[at + i] = QChar(u'0' + value % 10);
+    };
+    put(0, date->day(), 2);
+    made[2] = u'/';
+    put(3, date->month(), 2);
+    made[5] = u'/';
+    put(6, date->year(), 4);
+    return made;
 }
+
+namespace {
+// Who is told what a row's conversion changed. Nobody during the append, which then builds
+// no warning text at all.
+class Warnings {
+public:
+    Warnings(QStringList* problems, int* count, int line) : m_problems(problems), m_count(count), m_line(line) {}
+    bool wanted() const { return m_problems || m_count; }
+    // text() makes the sentence, only when the problems are collected.
+    template <typename Text> void add(const Text& text)
+    {
+        if (m_problems)
+            m_problems->append(rowText(m_line) + text());
+        if (m_count)
+            ++*m_count;
+    }
+
+private:
+    QStringList* m_problems;
+    int* m_count;
+    int m_line;
+};
+
+// The one conversion of a row, which the dry run shows and the append stores: for each
+// column feeding a field, in column order, store(field, text, holder) is called with the
+// text the field is to hold (at most its capacity) and the string that text lies in.
+// Most fields are stored as the file has them and are only viewed, not copied.
+template <typename Store>
+void convertRow(const CsvTable& table, const QList<int>& matching, int row, Warnings& warnings, const Store& store)
+{
+    const QStringList& fields = table.records.at(row);
+    const auto& stored = TSchedaVeicolo::fields();
+    const int plate = ImportFields::required().last();
+    for (int column = 0; column < matching.size() && column < fields.size(); ++column) {
+        const int field = matching.at(column);
+        if (field < 0)
+            continue;
+        const QString& source = fields.at(column);
+        QString made; // the text when it is no longer the file's own
+        QStringView value = source;
+        const auto remake = [&](QString text) {
+            made = std::move(text);
+            value = made;
+        };
+        if (hasLineBreak(value))
+            remake(oneLine(value));
+        value = StoredText::trimmedView(value);
+        if (field == plate)
+            remake(normalisedPlate(value));
+        if (ImportFields::isDate(field) && !value.isEmpty()) {
+            QString date = convertedDate(value);
+            if (date.isEmpty())
+                warnings.add([&] {
+                    return QStringLiteral("%1 «%2» non è una data, importata come scritta.")
+                        .arg(ImportFields::label(field), value);
+                });
+            else
+                remake(std::move(date));
+        }
+        if (warnings.wanted() && !encodable(value))
+            warnings.add([&] {
+                return QStringLiteral("%1 contiene caratteri che l'archivio non può salvare, salvati come \"?\".")
+                    .arg(ImportFields::label(field));
+            });
+        const int capacity = stored[static_cast<size_t>(field)].capacity;
+        if (value.size() > capacity) {
+            warnings.add([&] {
+                return QStringLiteral("%1 di %2 caratteri, ne verranno salvati %3.")
+                    .arg(ImportFields::label(field))
+                    .arg(value.size())
+                    .arg(capacity);
+            });
+            value = StoredText::trimmedView(value.left(capacity));
+        }
+        store(field, value, made.isNull() ? source : made);
+    }
+    if (warnings.wanted() && fields.size() > table.header.size()) {
+        bool extra = false;
+        for (qsizetype i = table.header.size(); i < fields.size(); ++i)
+            extra = extra || !StoredText::trimmedView(fields.at(i)).isEmpty();
+        if (extra)
+            warnings.add([&] {
+                return QStringLiteral("%1 campi invece di %2, quelli in più sono ignorati.")
+                    .arg(fields.size())
+                    .arg(table.header.size());
+            });
+    }
+}
+
+// Where each field of a record starts: its length byte.
+const std::array<int, TSchedaVeicolo::FieldCount>& fieldOffsets()
+{
+    static const auto offsets = [] {
+        std::array<int, TSchedaVeicolo::FieldCount> made{};
+        int offset = 0;
+        for (size_t i = 0; i < made.size(); ++i) {
+            made[i] = offset;
+            offset += TSchedaVeicolo::fields()[i].capacity + 1;
+        }
+        return made;
+    }();
+    return offsets;
+}
+} // namespace
 
 TSchedaVeicolo recordOf(const CsvTable& table, const QList<int>& matching, int row, QStringList* problems,
                         int* warnings)
 {
     TSchedaVeicolo record;
-    const QStringList& fields = table.records.at(row);
-    const int line = table.lines.at(row);
-    auto warn = [&](const QString& text) {
-        if (problems)
-            problems->append(rowText(line) + text);
-        if (warnings)
-            ++*warnings;
-    };
+    Warnings told(problems, warnings, table.lines.at(row));
     const auto& stored = TSchedaVeicolo::fields();
-    for (int column = 0; column < matching.size() && column < fields.size(); ++column) {
-        const int field = matching.at(column);
-        if (field < 0)
-            continue;
-        QString value = StoredText::trimmed(oneLine(fields.at(column)));
-        if (field == ImportFields::required().last())
-            value = normalisedPlate(value);
-        if (ImportFields::isDate(field) && !value.isEmpty()) {
-            const QString date = convertedDate(value);
-            if (date.isEmpty())
-                warn(QStringLiteral("%1 «%2» non è una data, importata come scritta.")
-                         .arg(ImportFields::label(field), value));
-            else
-                value = date;
-        }
-        if (!encodable(value))
-            warn(QStringLiteral("%1 contiene caratteri che l'archivio non può salvare, salvati come \"?\".")
-                     .arg(ImportFields::label(field)));
-        const int capacity = stored[static_cast<size_t>(field)].capacity;
-        if (value.size() > capacity) {
-            warn(QStringLiteral("%1 di %2 caratteri, ne verranno salvati %3.")
-                     .arg(ImportFields::label(field))
-                     .arg(value.size())
-                     .arg(capacity));
-            value = StoredText::trimmed(QStringView(value).left(capacity));
-        }
-        record.*(stored[static_cast<size_t>(field)].member) = value;
-    }
-    if (fields.size() > table.header.size()) {
-        bool extra = false;
-        for (qsizetype i = table.header.size(); i < fields.size(); ++i)
-            extra = extra || !StoredText::trimmed(fields.at(i)).isEmpty();
-        if (extra)
-            warn(QStringLiteral("%1 campi invece di %2, quelli in più sono ignorati.")
-                     .arg(fields.size())
-                     .arg(table.header.size()));
-    }
+    convertRow(table, matching, row, told, [&](int field, QStringView text, const QString& holder) {
+        // A text that is all of its string shares it instead of copying.
+        record.*(stored[static_cast<size_t>(field)].member) = text.size() == holder.size() ? holder : text.toString();
+    });
     return record;
+}
+
+void encodeRowInto(const CsvTable& table, const QList<int>& matching, int row, char* bytes)
+{
+    // A blank field is all zero bytes, so a record starts blank and the fields the row
+    // feeds are written over it.
+    std::memset(bytes, 0, TSchedaVeicolo::RecordSize);
+    Warnings nobody(nullptr, nullptr, 0);
+    const auto& stored = TSchedaVeicolo::fields();
+    const auto& offsets = fieldOffsets();
+    convertRow(table, matching, row, nobody, [&](int field, QStringView text, const QString&) {
+        StoredText::write(bytes + offsets[static_cast<size_t>(field)], stored[static_cast<size_t>(field)].capacity,
+                          text);
+    });
 }
 
 Plan plan(const CsvTable& table, const ImportFields::Matching& matching, const ArchivePlates& archive)

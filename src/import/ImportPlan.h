@@ -21,7 +21,7 @@ using ArchivePlates = QHash<QString, int>;
 ArchivePlates platesOf(const QString& programFolder);
 
 // A date in one of the forms sheets write it, as dd/mm/yyyy; empty when it is none of them.
-QString convertedDate(const QString& text);
+QString convertedDate(QStringView text);
 
 struct Row {
     int line = 0;
@@ -45,6 +45,9 @@ struct Plan {
 // converted, plate normalised. Warnings go to problems when given.
 TSchedaVeicolo recordOf(const CsvTable& table, const QList<int>& matching, int row, QStringList* problems = nullptr,
                         int* warnings = nullptr);
+// The bytes of encodeRecord(recordOf(table, matching, row)) written to bytes[0 .. RecordSize)
+// straight from the row's fields, without making the record: what the append stores.
+void encodeRowInto(const CsvTable& table, const QList<int>& matching, int row, char* bytes);
 
 Plan plan(const CsvTable& table, const ImportFields::Matching& matching, const ArchivePlates& archive);
 

@@ -9,6 +9,8 @@
 
 #include <QFileInfo>
 
+#include <future>
+
 namespace ImportRun {
 namespace {
 // Records encoded and written at a time: a progress step, and a bounded buffer however
@@ -35,19 +37,39 @@ LastImport append(const QString& programFolder, const CsvTable& table, const QLi
 {
     if (rows.isEmpty())
         return {};
-    VehicleArchive archive(programFolder);
     RecordChecksum hash(TSchedaVeicolo::RecordSize);
-    qsizetype done = 0;
+    // Encodes and sums rows [from, to) into chunk, reusing its memory; the records are summed
+    // in file order since one chunk is made at a time.
+    const auto encode = [&](qsizetype from, qsizetype to, QByteArray* chunk) {
+        chunk->resize((to - from) * TSchedaVeicolo::RecordSize);
+        for (qsizetype i = from; i < to; ++i)
+            ImportPlan::encodeRowInto(table, matching, rows.at(i),
+                                      chunk->data() + (i - from) * TSchedaVeicolo::RecordSize);
+        hash.addRecords(*chunk);
+    };
+    // On two cores the next chunk is encoded while the archive writes this one: two
+    // buffers in turn, so memory stays two chunks however long the file.
+    QByteArray next;
+    qsizetype encoded = 0; // rows in chunks made or being made
+    qsizetype done = 0;    // rows handed to the archive
+    // Declared after the buffer it fills: its destructor waits for the worker on every way out.
+    std::future<void> making;
+    const auto startNext = [&] {
+        const qsizetype from = encoded;
+        encoded = qMin<qsizetype>(rows.size(), from + ChunkRecords);
+        // When no thread can be started, get() makes the chunk instead.
+        if (from < encoded)
+            making = std::async(std::launch::async | std::launch::deferred, encode, from, encoded, &next);
+    };
+    VehicleArchive archive(programFolder);
+    startNext();
     const int first = archive.records().appendAll([&](QByteArray& chunk) {
         if (done == rows.size())
             return false;
-        const qsizetype upTo = qMin<qsizetype>(rows.size(), done + ChunkRecords);
-        chunk.resize((upTo - done) * TSchedaVeicolo::RecordSize);
-        for (qsizetype i = done; i < upTo; ++i)
-            encodeRecordInto(ImportPlan::recordOf(table, matching, rows.at(i)),
-                             chunk.data() + (i - done) * TSchedaVeicolo::RecordSize);
-        hash.addRecords(chunk);
-        done = upTo;
+        making.get(); // passes on anything the encoding threw
+        chunk.swap(next);
+        done = encoded;
+        startNext();
         if (progress)
             progress(double(done) / double(rows.size()));
         return true;

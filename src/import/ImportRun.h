@@ -16,7 +16,9 @@ namespace ImportRun {
 
 // Appends the records of rows (indexes into the table, in file order) under one hold of
 // the archive's lock and records the import in Corvanta.ini; progress is told the share
-// done, 0 to 1. Writes nothing and returns an invalid LastImport when rows is empty.
+// done, 0 to 1, on the calling thread while a worker makes the next records from table,
+// matching and rows, which must not change meanwhile. Writes nothing and returns an
+// invalid LastImport when rows is empty.
 // Throws FileAccessError when the archive fails (nothing appended) and IniFileError when
 // the archive took the records but the record of the import could not be written.
 LastImport append(const QString& programFolder, const CsvTable& table, const QList<int>& matching,

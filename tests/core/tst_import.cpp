@@ -51,6 +51,18 @@ TSchedaVeicolo vehicle(const QString& plate)
     return record;
 }
 
+// count cards of plates IM0, IM1, ..., more than one chunk of the append when many.
+CsvTable cars(int count)
+{
+    CsvTable table;
+    table.header = texts({"Tipo", "Marca", "Modello", "Targa"});
+    for (int i = 0; i < count; ++i) {
+        table.records.append(texts({"Autovettura", "Fiat", "Panda"}) << QStringLiteral("IM%1").arg(i));
+        table.lines.append(i + 2);
+    }
+    return table;
+}
+
 ImportPlan::Plan planOf(const QByteArray& csv, const ImportPlan::ArchivePlates& archive = {})
 {
     const CsvTable table = CsvReader::read(csv);
@@ -80,11 +92,14 @@ private slots:
     void plansRows_data();
     void plansRows();
     void plansTheExcelFile();
+    void encodesRowsAsRecords_data();
+    void encodesRowsAsRecords();
 
     void appendsRecords();
     void appendsNothingWithoutRows();
     void leavesReadOnlyArchive();
     void anotherProgramAppendsMeanwhile();
+    void failureMidwayLeavesArchive();
     void undoRestoresArchive();
     void undoRefused_data();
     void undoRefused();
@@ -246,6 +261,7 @@ void TestImport::convertsDates_data()
     QTest::newRow("mixed separators") << QStringLiteral("05/03-2026") << QStringLiteral("");
     QTest::newRow("29 February of no leap year") << QStringLiteral("2025-02-29") << QStringLiteral("");
     QTest::newRow("words") << QStringLiteral("marzo 2026") << QStringLiteral("");
+    QTest::newRow("year below 1000") << QStringLiteral("0099-03-05") << QStringLiteral("05/03/0099");
 }
 
 void TestImport::convertsDates()
@@ -331,6 +347,61 @@ void TestImport::plansTheExcelFile()
     QCOMPARE(daily.Note, QStringLiteral("Cambio olio fatto. Freni da controllare"));
 }
 
+// The append writes rows straight to record bytes; they must be the bytes of the record
+// the dry run shows, whatever the row holds.
+void TestImport::encodesRowsAsRecords_data()
+{
+    QTest::addColumn<QByteArray>("line");     // under Tipo;Marca;Modello;Targa;Scad. bollo;Data lettura;Note
+    QTest::addColumn<QList<int>>("matching"); // empty: as the headers match
+    QTest::addColumn<int>("field");
+    QTest::addColumn<QString>("stored");
+
+    const int note = field(&V::Note);
+    const QByteArray car("Auto;Fiat;Uno;AB1;;;");
+    QTest::newRow("accents") << car + "citt\xC3\xA0 \xC5\xA0koda" << QList<int>{} << note
+                             << QString::fromUtf8("città Škoda");
+    QTest::newRow("no Windows-1252 code")
+        << car + "\xCE\xB1\xCE\xB2 \xF0\x9F\x9A\x97" << QList<int>{} << note << QStringLiteral("?? ?");
+    QTest::newRow("overlong") << car + QByteArray(312, 'n') << QList<int>{} << note << QString(250, u'n');
+    QTest::newRow("overlong, blanks at the cut")
+        << car + QByteArray(245, 'n') + QByteArray(10, ' ') + "x" << QList<int>{} << note << QString(245, u'n');
+    QTest::newRow("overlong, a pair cut in two")
+        << car + QByteArray(249, 'n') + "\xF0\x9F\x9A\x97" << QList<int>{} << note << QString(249, u'n') + u'?';
+    QTest::newRow("line breaks") << car + "\"a\r\nb\nc\"" << QList<int>{} << note << QStringLiteral("a b c");
+    QTest::newRow("blanks around") << car + "  \t x  " << QList<int>{} << note << QStringLiteral("x");
+    QTest::newRow("only blanks") << car + "   " << QList<int>{} << note << QString();
+    QTest::newRow("date d/m/yyyy") << QByteArray("Auto;Fiat;Uno;AB1; 1/2/2026 ;;") << QList<int>{}
+                                   << field(&V::ScadBollo) << QStringLiteral("01/02/2026");
+    QTest::newRow("date yyyy-mm-dd") << QByteArray("Auto;Fiat;Uno;AB1;;2026-03-05;") << QList<int>{}
+                                     << field(&V::Lettura) << QStringLiteral("05/03/2026");
+    QTest::newRow("not a date") << QByteArray("Auto;Fiat;Uno;AB1;32/01/2026;;") << QList<int>{} << field(&V::ScadBollo)
+                                << QStringLiteral("32/01/2026");
+    QTest::newRow("plate") << QByteArray("Auto;Fiat;Uno; ab 12\tcd ;;;") << QList<int>{} << field(&V::Targa)
+                           << QStringLiteral("AB12CD");
+    QTest::newRow("short row") << QByteArray("Auto;Fiat") << QList<int>{} << field(&V::Modello) << QString();
+    QTest::newRow("extra fields") << car + "n;x;y" << QList<int>{} << note << QStringLiteral("n");
+    QTest::newRow("two columns, one field")
+        << car + "n" << QList<int>{note, -1, -1, -1, -1, -1, note} << note << QStringLiteral("n");
+}
+
+void TestImport::encodesRowsAsRecords()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(QList<int>, matching);
+    QFETCH(int, field);
+    QFETCH(QString, stored);
+
+    const CsvTable table =
+        CsvReader::read("Tipo;Marca;Modello;Targa;Scad. bollo;Data lettura;Note\r\n" + line + "\r\n");
+    const QList<int> fields = matching.isEmpty() ? ImportFields::matchAll(table.header).fields : matching;
+    // Over bytes left from an earlier record, as in the append's reused buffer.
+    QByteArray bytes(TSchedaVeicolo::RecordSize, '\xAA');
+    ImportPlan::encodeRowInto(table, fields, 0, bytes.data());
+    QCOMPARE(bytes, encodeRecord(ImportPlan::recordOf(table, fields, 0)));
+    QCOMPARE(decodeRecord<TSchedaVeicolo>(bytes).*(TSchedaVeicolo::fields()[static_cast<size_t>(field)].member),
+             stored);
+}
+
 void TestImport::appendsRecords()
 {
     writeArchive({vehicle(QStringLiteral("OLD1")), vehicle(QStringLiteral("OLD2"))});
@@ -401,12 +472,7 @@ void TestImport::anotherProgramAppendsMeanwhile()
 {
     constexpr int Imported = 4000;
     constexpr int Others = 200;
-    CsvTable table;
-    table.header = texts({"Tipo", "Marca", "Modello", "Targa"});
-    for (int i = 0; i < Imported; ++i) {
-        table.records.append(texts({"Autovettura", "Fiat", "Panda"}) << QStringLiteral("IM%1").arg(i));
-        table.lines.append(i + 2);
-    }
+    const CsvTable table = cars(Imported);
     const ImportFields::Matching matching = ImportFields::matchAll(table.header);
     const ImportPlan::Plan plan = ImportPlan::plan(table, matching, {});
 
@@ -434,6 +500,26 @@ void TestImport::anotherProgramAppendsMeanwhile()
             QCOMPARE(record.Tipo, QStringLiteral("OTHER-%1").arg(others++));
     }
     QCOMPARE(others, Others);
+    // Summed as the chunks were made, the records are summed as they were stored.
+    QCOMPARE(ImportRun::checksumOf(archive.records(), done.first, done.last), done.checksum);
+}
+
+// A failure after some chunks were written, while the next one is being made, leaves the
+// archive as it was and no import to undo.
+void TestImport::failureMidwayLeavesArchive()
+{
+    writeArchive({vehicle(QStringLiteral("OLD1"))});
+    const CsvTable table = cars(3000);
+    const ImportFields::Matching matching = ImportFields::matchAll(table.header);
+    const ImportPlan::Plan plan = ImportPlan::plan(table, matching, {});
+    int told = 0;
+    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ImportRun::append(folder(), table, matching.fields, plan.importable,
+                                                                   QDateTime::currentDateTime(), [&](double) {
+                                                                       if (++told == 3)
+                                                                           throw std::runtime_error("stopped");
+                                                                   }));
+    QCOMPARE(readFile(archivePath()), encodeRecord(vehicle(QStringLiteral("OLD1"))));
+    QVERIFY(!LastImport::read(folder()).isValid());
 }
 
 void TestImport::undoRestoresArchive()
