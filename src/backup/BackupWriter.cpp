@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <future>
 #include <mutex>
 
 namespace BackupWriter {
@@ -110,8 +111,15 @@ private:
         if (afterClose())
             afterClose()(m_temporaryPath);
 
+        // The device takes the bytes on the other core while they are read back; both end
+        // before the rename, and a failed check waits for the flush before the file goes.
+        std::future<bool> flushed = std::async(std::launch::async, [path = m_temporaryPath] {
+            QFile written(path);
+            return written.open(QIODevice::ReadOnly) && DiskSync::flushToDevice(written.handle());
+        });
         verify(files.size());
-        flush();
+        if (!flushed.get())
+            fail(QStringLiteral("the device did not take the backup"));
         const QString finalPath = freeName(folder);
         if (!QFile::rename(m_temporaryPath, finalPath))
             fail(QStringLiteral("cannot rename to %1").arg(finalPath));
@@ -148,13 +156,6 @@ private:
             }
             progress(0.85 + 0.15 * (i + 1) / static_cast<double>(expectedEntries));
         }
-    }
-
-    void flush()
-    {
-        QFile written(m_temporaryPath);
-        if (!written.open(QIODevice::ReadOnly) || !DiskSync::flushToDevice(written.handle()))
-            fail(QStringLiteral("the device did not take the backup"));
     }
 
     QString freeName(const QString& folder) const
