@@ -8,11 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
-#include <memory>
+#include <future>
 #include <mutex>
-#include <vector>
 
 namespace BackupWriter {
 
@@ -87,10 +85,6 @@ private:
         if (!QDir().mkpath(folder))
             fail(QStringLiteral("cannot create %1").arg(folder));
         const QList<BackupContents::DataFile> files = BackupContents::dataFiles(m_request.programFolder);
-        qint64 lockedBytes = 0;
-        for (const BackupContents::DataFile& file : files)
-            if (file.recordSize > 0)
-                lockedBytes += file.size;
 
         m_temporaryPath = folder + BackupName::of(m_request.when) + QStringLiteral(".tmp");
         QFile::remove(m_temporaryPath); // a leftover of a run that was killed
@@ -98,32 +92,34 @@ private:
         if (!zip.isOpen())
             fail(zip.errorString());
 
-        // The record files go through a copy taken under their writers' lock; libzip reads
-        // its sources only when it closes, long after any lock would be gone.
-        std::vector<std::unique_ptr<QTemporaryFile>> snapshots;
-        qint64 copied = 0;
+        // libzip reads the record files as it writes them, each under its writers' lock for
+        // just that long, so that another PC's save lands wholly before or after the copy.
         for (const BackupContents::DataFile& file : files) {
-            QString source = file.path;
-            if (file.recordSize > 0) {
-                snapshots.push_back(snapshotOf(file, folder, copied, lockedBytes));
-                source = snapshots.back()->fileName();
-            }
-            if (!zip.addFile(file.name, source, file.modified, methodFor(file.name)))
+            const bool added =
+                file.recordSize > 0
+                    ? zip.addFed(file.name, recordsOf(file), file.size, file.modified, methodFor(file.name))
+                    : zip.addFile(file.name, file.path, file.modified, methodFor(file.name));
+            if (!added)
                 fail(zip.errorString());
         }
         checkCancel();
-        progress(0.15);
-        if (!zip.close([this](double done) { progress(0.15 + 0.7 * done); },
+        if (!zip.close([this](double done) { progress(0.85 * done); },
                        [this] { return m_request.cancelled && m_request.cancelled(); })) {
             checkCancel();
             fail(zip.errorString());
         }
-        snapshots.clear();
         if (afterClose())
             afterClose()(m_temporaryPath);
 
+        // The device takes the bytes on the other core while they are read back; both end
+        // before the rename, and a failed check waits for the flush before the file goes.
+        std::future<bool> flushed = std::async(std::launch::async, [path = m_temporaryPath] {
+            QFile written(path);
+            return written.open(QIODevice::ReadOnly) && DiskSync::flushToDevice(written.handle());
+        });
         verify(files.size());
-        flush();
+        if (!flushed.get())
+            fail(QStringLiteral("the device did not take the backup"));
         const QString finalPath = freeName(folder);
         if (!QFile::rename(m_temporaryPath, finalPath))
             fail(QStringLiteral("cannot rename to %1").arg(finalPath));
@@ -133,27 +129,16 @@ private:
         return finalPath;
     }
 
-    std::unique_ptr<QTemporaryFile> snapshotOf(const BackupContents::DataFile& file, const QString& folder,
-                                               qint64& copied, qint64 lockedBytes)
+    static Zip::Feed recordsOf(const BackupContents::DataFile& file)
     {
-        auto snapshot = std::make_unique<QTemporaryFile>(folder + QStringLiteral(".copia_XXXXXX"));
-        if (!snapshot->open())
-            fail(snapshot->errorString());
-        // A missing archive stands in the backup as an empty one.
-        if (!QFileInfo::exists(file.path))
-            return snapshot;
-        FixedRecordFile records(file.path, file.recordSize);
-        records.readAllUnderLock([&](const char* bytes, qint64 size) {
-            if (snapshot->write(bytes, size) != size)
-                fail(snapshot->errorString());
-            copied += size;
-            progress(lockedBytes > 0 ? 0.15 * static_cast<double>(copied) / static_cast<double>(lockedBytes) : 0.0);
-            checkCancel();
-        });
-        records.close();
-        if (!snapshot->flush())
-            fail(snapshot->errorString());
-        return snapshot;
+        return [path = file.path, recordSize = file.recordSize](const Zip::Sink& sink) {
+            // A missing archive stands in the backup as an empty one.
+            if (!QFileInfo::exists(path))
+                return;
+            FixedRecordFile records(path, recordSize);
+            records.readAllUnderLock(sink);
+            records.close();
+        };
     }
 
     // Reopens the written ZIP and reads every entry back through its CRC.
@@ -171,13 +156,6 @@ private:
             }
             progress(0.85 + 0.15 * (i + 1) / static_cast<double>(expectedEntries));
         }
-    }
-
-    void flush()
-    {
-        QFile written(m_temporaryPath);
-        if (!written.open(QIODevice::ReadOnly) || !DiskSync::flushToDevice(written.handle()))
-            fail(QStringLiteral("the device did not take the backup"));
     }
 
     QString freeName(const QString& folder) const

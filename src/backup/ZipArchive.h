@@ -8,6 +8,7 @@
 
 class QIODevice;
 struct zip;
+struct zip_source;
 
 // The one owner of libzip: a ZIP file written entry by entry and read back entry by entry.
 // The program never writes the format itself.
@@ -17,6 +18,11 @@ namespace Zip {
 using Progress = std::function<void(double done)>;
 // Asked now and then; true stops the work.
 using Cancelled = std::function<bool()>;
+// Takes an entry's bytes in order.
+using Sink = std::function<void(const char* bytes, qint64 size)>;
+// Hands every byte of an entry to the sink, or throws to give up; an exception from the
+// sink must pass through it.
+using Feed = std::function<void(const Sink& sink)>;
 
 // A new ZIP file at path, which must not exist. Entries are read from their files only
 // when the archive is closed, so every file must stay in place until then.
@@ -32,6 +38,10 @@ public:
     bool isOpen() const { return m_zip != nullptr; }
     // name is relative, with forward slashes; false when libzip refused it.
     bool addFile(const QString& name, const QString& sourcePath, const QDateTime& modified, Method method);
+    // The same with the bytes handed over by feed, run on a thread of its own while libzip
+    // reads the entry at close, so that it may hold a lock for just that long. expectedSize
+    // only guides libzip: the entry holds what feed gave.
+    bool addFed(const QString& name, Feed feed, qint64 expectedSize, const QDateTime& modified, Method method);
     bool addFolder(const QString& name);
     // Compresses and writes everything; libzip writes beside path and renames only at the
     // end, so a failure or a cancel leaves no file at path.
@@ -40,6 +50,7 @@ public:
 
 private:
     bool fail();
+    bool add(const QString& name, zip_source* source, const QDateTime& modified, Method method);
 
     zip* m_zip = nullptr;
     QString m_error;

@@ -14,6 +14,7 @@
 #include "FileTest.h"
 #include "SmallDisk.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -114,6 +115,7 @@ private slots:
     void init();
     void holdsTheDataFilesOnly();
     void roundTripRestoresEveryByte();
+    void archiveGrownSinceListedIsHeldWhole();
     void refusedZipChangesNothing_data();
     void refusedZipChangesNothing();
     void failedSafetyBackupRestoresNothing();
@@ -220,6 +222,36 @@ void tst_Backup::roundTripRestoresEveryByte()
     QCOMPARE(stateOf(m_folder), changed);
 }
 
+// The archive is listed before libzip reads it; records another PC appends meanwhile are
+// read under the same lock and belong in the entry.
+void tst_Backup::archiveGrownSinceListedIsHeldWhole()
+{
+    const QString archive = m_folder + QStringLiteral("Parco_Automezzi.pro");
+    bool appended = false;
+    const BackupWriter::Result made = BackupWriter::make({m_folder,
+                                                          backupFolder(),
+                                                          Taken,
+                                                          [&](double) {
+                                                              if (appended)
+                                                                  return;
+                                                              appended = true;
+                                                              QFile file(archive);
+                                                              QVERIFY(file.open(QIODevice::Append));
+                                                              file.write(noise(2 * TSchedaVeicolo::RecordSize, 20));
+                                                          },
+                                                          {}});
+    QVERIFY2(made.made(), qPrintable(made.error));
+    QVERIFY(appended);
+    Zip::Reader reader(made.path);
+    QBuffer held;
+    held.open(QIODevice::WriteOnly);
+    int index = 0;
+    while (index < reader.entries().size() && reader.entries().at(index).name != QLatin1String("Parco_Automezzi.pro"))
+        ++index;
+    QVERIFY2(reader.extract(index, &held), qPrintable(reader.errorString()));
+    QCOMPARE(held.data(), readFile(archive));
+}
+
 void tst_Backup::refusedZipChangesNothing_data()
 {
     QTest::addColumn<QString>("shape");
@@ -305,6 +337,7 @@ void tst_Backup::failedBackupLeavesNoFile_data()
     QTest::newRow("backup folder is a file") << QStringLiteral("folder is a file") << false;
     QTest::newRow("read-only backup folder") << QStringLiteral("read-only") << true;
     QTest::newRow("unreadable photo") << QStringLiteral("unreadable") << true;
+    QTest::newRow("unreadable archive") << QStringLiteral("unreadable archive") << true;
     QTest::newRow("written ZIP spoiled before the check") << QStringLiteral("spoiled") << false;
     QTest::newRow("cancelled") << QStringLiteral("cancelled") << false;
 }
@@ -322,14 +355,17 @@ void tst_Backup::failedBackupLeavesNoFile()
 
     QString folder = backupFolder();
     bool cancel = false;
+    const QString unreadable =
+        m_folder + (fault == QLatin1String("unreadable archive") ? QStringLiteral("Parco_Automezzi.pro")
+                                                                 : QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"));
     QTemporaryDir elsewhere;
     if (fault == QLatin1String("folder is a file")) {
         folder = elsewhere.path() + QStringLiteral("/bloccata/");
         writeFile(elsewhere.path() + QStringLiteral("/bloccata"), "file");
     } else if (fault == QLatin1String("read-only")) {
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    } else if (fault == QLatin1String("unreadable")) {
-        QFile::setPermissions(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"), QFileDevice::WriteOwner);
+    } else if (fault.startsWith(QLatin1String("unreadable"))) {
+        QFile::setPermissions(unreadable, QFileDevice::WriteOwner);
     } else if (fault == QLatin1String("spoiled")) {
         BackupWriter::setAfterCloseForTesting([](const QString& path) {
             QFile file(path);
@@ -346,8 +382,7 @@ void tst_Backup::failedBackupLeavesNoFile()
     QCOMPARE(result.outcome, cancel ? BackupWriter::Result::Outcome::Cancelled : BackupWriter::Result::Outcome::Failed);
     QCOMPARE(QDir(backupFolder()).entryList(QDir::Files | QDir::Hidden), QStringList{QFileInfo(older.path).fileName()});
     QCOMPARE(readFile(older.path), olderBytes);
-    QFile::setPermissions(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    QFile::setPermissions(unreadable, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     QCOMPARE(stateOf(m_folder), before);
 }
 
