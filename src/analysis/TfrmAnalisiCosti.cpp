@@ -8,6 +8,7 @@
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
 #include "companion/CardAccess.h"
+#include "companion/ChosenVehicle.h"
 #include "output/ExportFile.h"
 #include "platform/Platform.h"
 #include "widgets/Controls.h"
@@ -69,8 +70,8 @@ struct Place {
 const Place FleetPlaces[] = {
     {"lblTitolo", {8, 72, 700, 40}, {}},
     {"grdPerVeicolo", {12, 124, 956, 200}, {60, 110, 330, 150, 90}},
-    {"grdPerAnno", {12, 332, 236, 244}, {84, 100}},
-    {"grdPerCausale", {256, 332, 300, 244}, {118, 94}},
+    {"grdPerAnno", {12, 332, 236, 244}, {80, 100, 50}},
+    {"grdPerCausale", {256, 332, 300, 244}, {118, 94, 60}},
     {"chtCosti", {564, 332, 404, 244}, {}},
 };
 
@@ -260,13 +261,9 @@ void TfrmAnalisiCosti::grdPerVeicoloDblClick(const QModelIndex& index)
         return;
     const FleetAnalysis::Ranked& ranked = m_fleetAnalysis.ranking[static_cast<std::size_t>(index.row())];
     const int position = m_fleetCosts.vehicles[static_cast<std::size_t>(ranked.vehicle)].position;
-    try {
-        m_chosen = StoredVehicle::read(Platform::instance().programFolder(), position);
-    } catch (const FileAccessError&) {
-        Messages::error(this, ArchiveMessages::accessFailure());
-        return;
-    }
-    accept();
+    m_chosen = readChosenVehicle(this, position);
+    if (m_chosen)
+        accept();
 }
 
 void TfrmAnalisiCosti::btnStampaClick()

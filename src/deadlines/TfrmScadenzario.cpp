@@ -1,6 +1,7 @@
 #include "deadlines/TfrmScadenzario.h"
 
 #include "archive/VehicleArchive.h"
+#include "companion/ChosenVehicle.h"
 #include "deadlines/DeadlineCalendar.h"
 #include "deadlines/DeadlineRegisterModel.h"
 #include "deadlines/DueDates.h"
@@ -153,13 +154,9 @@ void TfrmScadenzario::grdScadenzeDblClick(const QModelIndex& index)
     if (!index.isValid())
         return;
     const int position = m_rows->vehicleAt(m_sorted->mapToSource(index).row()).position;
-    try {
-        m_chosen = StoredVehicle::read(Platform::instance().programFolder(), position);
-    } catch (const FileAccessError&) {
-        Messages::error(this, ArchiveMessages::accessFailure());
-        return;
-    }
-    accept();
+    m_chosen = readChosenVehicle(this, position);
+    if (m_chosen)
+        accept();
 }
 
 void TfrmScadenzario::btnChiudiClick()
