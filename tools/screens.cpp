@@ -37,6 +37,7 @@
 #include "widgets/LineList.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QLinearGradient>
@@ -192,6 +193,9 @@ void saveFleetAnalysis(FakePlatform& platform, QWidget* launcher, const QString&
     TfrmAnalisiCosti analysis(launcher);
     analysis.setFleet();
     analysis.show();
+    // The cost files are read on a thread of their own.
+    while (!analysis.findChild<QComboBox*>(QStringLiteral("cboAnno"))->isEnabled())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     save(&analysis, folder, QStringLiteral("analysis-fleet"));
     analysis.hide();
 }

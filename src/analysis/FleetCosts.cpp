@@ -43,6 +43,7 @@ struct FleetPart {
     QStringList spellings, keys;
     QHash<QString, int> causeOf; // each cause as stored, to its index
     std::vector<int> unreadable; // vehicles whose cost file could not be read
+    bool cancelled = false;
 
     void join(FleetPart&& later)
     {
@@ -72,8 +73,11 @@ struct FleetPart {
 
 // Reads the cost files of vehicles [from, to) into part. Each entry is read from its bytes
 // through one reused buffer; causes repeat, so each text is spelled and folded once.
+// A check for cancelling, and a step of progress, every so many vehicles.
+constexpr int Step = 64;
+
 void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicle>& vehicles, int from, int to,
-              FleetPart& part)
+              FleetPart& part, const std::function<void(double)>& progress, const std::function<bool()>& cancelled)
 {
     static const StoredField dateAt = storedField(&TCostoVeicolo::Data);
     static const StoredField causeAt = storedField(&TCostoVeicolo::Causale);
@@ -84,6 +88,14 @@ void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicl
         return QStringView(buffer.data(), StoredText::decodeTo(bytes, buffer.data()) - buffer.data());
     };
     for (int v = from; v < to; ++v) {
+        if ((v - from) % Step == 0) {
+            if (cancelled && cancelled()) {
+                part.cancelled = true;
+                return;
+            }
+            if (progress)
+                progress(static_cast<double>(v - from) / (to - from));
+        }
         const std::size_t before = part.entries.size();
         const CostFileState state = scanCostFileBytes(
             programFolder + CostFile::fileName(vehicles[static_cast<std::size_t>(v)].position),
@@ -122,7 +134,8 @@ void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicl
 
 } // namespace
 
-FleetCosts readFleetCosts(const QString& programFolder)
+FleetCosts readFleetCosts(const QString& programFolder, const std::function<void(double)>& progress,
+                          const std::function<bool()>& cancelled)
 {
     using V = TSchedaVeicolo;
     FleetCosts fleet;
@@ -150,11 +163,17 @@ FleetCosts readFleetCosts(const QString& programFolder)
     // joined in archive order.
     const int half = static_cast<int>(fleet.vehicles.size()) / 2;
     FleetPart second;
-    std::thread other(
-        [&] { readPart(programFolder, fleet.vehicles, half, static_cast<int>(fleet.vehicles.size()), second); });
+    std::thread other([&] {
+        readPart(programFolder, fleet.vehicles, half, static_cast<int>(fleet.vehicles.size()), second, {}, cancelled);
+    });
     FleetPart first;
-    readPart(programFolder, fleet.vehicles, 0, half, first);
+    // The first half tells the progress of both, which run at one pace.
+    readPart(programFolder, fleet.vehicles, 0, half, first, progress, cancelled);
     other.join();
+    if (first.cancelled || second.cancelled) {
+        fleet.cancelled = true;
+        return fleet;
+    }
     first.join(std::move(second));
     fleet.entries = std::move(first.entries);
     fleet.causeSpellings = std::move(first.spellings);

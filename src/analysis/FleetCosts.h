@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // Every vehicle's cost entries, read once from the archive and the cost files, so that
@@ -32,6 +33,7 @@ struct FleetCosts {
     QStringList causeSpellings; // each cause as the analysis shows it
     QStringList causeKeys;      // and as it groups it
     bool archiveRead = true;    // false when the archive could not be read
+    bool cancelled = false;     // true when the reading was stopped part-way
 
     // The years of the readable dates, newest first.
     QList<int> years() const;
@@ -40,8 +42,10 @@ struct FleetCosts {
 };
 
 // Reads the archive of programFolder and every vehicle's cost file, without creating
-// any. A missing cost file is a vehicle without costs.
-FleetCosts readFleetCosts(const QString& programFolder);
+// any. A missing cost file is a vehicle without costs. progress hears the share read so
+// far; once cancelled answers true, the reading stops soon with cancelled set.
+FleetCosts readFleetCosts(const QString& programFolder, const std::function<void(double done)>& progress = {},
+                          const std::function<bool()>& cancelled = {});
 
 // The fleet's analysis for one year, or for every year (dated or not) with AllYears.
 struct FleetAnalysis {

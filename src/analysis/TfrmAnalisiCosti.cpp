@@ -7,6 +7,7 @@
 #include "analysis/VehicleCosts.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
+#include "backup/BackgroundJob.h"
 #include "companion/CardAccess.h"
 #include "companion/ChosenVehicle.h"
 #include "output/ExportFile.h"
@@ -17,12 +18,13 @@
 #include "widgets/WindowFrame.h"
 
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QProgressBar>
+#include <QPushButton>
 #include <QTableView>
 
 namespace {
@@ -138,7 +140,20 @@ TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent) : QDialog(parent)
         {"btnStampa", {618, 630, 170, 34}, "Stampa", &TfrmAnalisiCosti::btnStampaClick},
         {"btnEsporta", {798, 630, 170, 34}, "Esporta in Excel", &TfrmAnalisiCosti::btnEsportaClick},
     };
-    Controls::pushButtons(this, panContainer, buttons, verdana(10));
+    const Controls::Buttons made = Controls::pushButtons(this, panContainer, buttons, verdana(10));
+    btnStampa = made["btnStampa"];
+    btnEsporta = made["btnEsporta"];
+
+    // The fleet's cost files are read off the event loop; the bar stands over the totals.
+    prgLettura = new QProgressBar(panContainer);
+    prgLettura->setObjectName(QStringLiteral("prgLettura"));
+    prgLettura->setGeometry(12, 612, 956, 12);
+    prgLettura->setRange(0, 100);
+    prgLettura->setTextVisible(false);
+    prgLettura->hide();
+    m_job = new BackgroundJob(this);
+    connect(m_job, &BackgroundJob::progressed, prgLettura, &QProgressBar::setValue);
+    connect(m_job, &BackgroundJob::finished, this, &TfrmAnalisiCosti::subParcoLetto);
 
     connect(cboAnno, &QComboBox::currentIndexChanged, this, &TfrmAnalisiCosti::cboAnnoChange);
     connect(grdPerVeicolo, &QTableView::doubleClicked, this, &TfrmAnalisiCosti::grdPerVeicoloDblClick);
@@ -214,19 +229,40 @@ void TfrmAnalisiCosti::FormShow()
     subMostra(totals);
 }
 
-// Every cost file is read once; a change of year only counts again.
+// Every cost file is read once; a change of year only counts again. Closing the window
+// meanwhile stops the reading.
 void TfrmAnalisiCosti::subCaricaParco()
 {
+    for (QWidget* waiting :
+         {static_cast<QWidget*>(cboAnno), static_cast<QWidget*>(btnStampa), static_cast<QWidget*>(btnEsporta)})
+        waiting->setEnabled(false);
+    lblTitolo->setText(title());
+    lblTotali->setText(QStringLiteral("Lettura dei file dei costi in corso..."));
+    prgLettura->setValue(0);
+    prgLettura->show();
+    const QString folder = Platform::instance().programFolder();
+    m_job->start([this, folder](const auto& progress, const auto& cancelled) {
+        m_reading = readFleetCosts(folder, progress, cancelled);
+    });
+}
+
+void TfrmAnalisiCosti::subParcoLetto()
+{
+    m_job->wait();
+    prgLettura->hide();
+    if (m_reading.cancelled)
+        return;
+    m_fleetCosts = std::move(m_reading);
     {
         const QSignalBlocker quiet(cboAnno);
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        m_fleetCosts = readFleetCosts(Platform::instance().programFolder());
-        QGuiApplication::restoreOverrideCursor();
         cboAnno->clear();
         cboAnno->addItem(allYears(), FleetAnalysis::AllYears);
         for (const int year : m_fleetCosts.years())
             cboAnno->addItem(QString::number(year), year);
     }
+    for (QWidget* ready :
+         {static_cast<QWidget*>(cboAnno), static_cast<QWidget*>(btnStampa), static_cast<QWidget*>(btnEsporta)})
+        ready->setEnabled(true);
     if (!m_fleetCosts.archiveRead)
         Messages::error(this, ArchiveMessages::accessFailure());
     subMostraAnno();

@@ -11,7 +11,10 @@
 
 class CardAccess;
 class CostChartView;
+class BackgroundJob;
 class QComboBox;
+class QProgressBar;
+class QPushButton;
 class QLabel;
 class QModelIndex;
 class QTableView;
@@ -41,7 +44,9 @@ protected:
 
 private:
     void FormShow();
+    // Reads every cost file on a thread of its own, with the progress shown.
     void subCaricaParco();
+    void subParcoLetto();
     // The fleet's tables for the year chosen in cboAnno.
     void subMostraAnno();
     void subMostra(const QString& totals);
@@ -56,6 +61,8 @@ private:
     const CardAccess* m_card = nullptr;
     bool m_fleet = false;
     FleetCosts m_fleetCosts;
+    FleetCosts m_reading; // written by the reading thread until it finishes
+    BackgroundJob* m_job = nullptr;
     CostAnalysis m_analysis;
     FleetAnalysis m_fleetAnalysis; // of the year chosen, with the ranking grdPerVeicolo shows
     std::optional<StoredVehicle> m_chosen;
@@ -66,6 +73,9 @@ private:
     AnalysisTableModel* m_vehicles = nullptr;
     QComboBox* cboAnno = nullptr;
     QTableView* grdPerVeicolo = nullptr;
+    QProgressBar* prgLettura = nullptr;
+    QPushButton* btnStampa = nullptr;
+    QPushButton* btnEsporta = nullptr;
     CostChartView* chtCosti = nullptr;
     QLabel* lblTotali = nullptr;
 };

@@ -109,6 +109,11 @@ void tst_FleetCosts::rankedByTotal()
     QCOMPARE(analysis.analysis.causes.front().cause, QStringLiteral("Tagliando"));
     QCOMPARE(AnalysisTables::fleetTotals(costs, analysis),
              QStringLiteral("Totale: € 490,00   N. voci: 6   Importi non leggibili: 1"));
+
+    // Closing the window stops the reading: nothing half-read is kept.
+    const FleetCosts stopped = readFleetCosts(fleet.folder(), {}, [] { return true; });
+    QVERIFY(stopped.cancelled);
+    QVERIFY(stopped.entries.empty());
 }
 
 void tst_FleetCosts::unreadableFilesNamedAndLeftOut_data()
