@@ -197,6 +197,9 @@ void saveFleetAnalysis(FakePlatform& platform, QWidget* launcher, const QString&
     while (!analysis.findChild<QComboBox*>(QStringLiteral("cboAnno"))->isEnabled())
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     save(&analysis, folder, QStringLiteral("analysis-fleet"));
+    platform.queuePrintFile(folder + QStringLiteral("/analysis-fleet-print.pdf"));
+    analysis.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/analysis-fleet-print.pdf" << Qt::endl;
     analysis.hide();
 }
 

@@ -22,10 +22,12 @@ double paintTable(QPainter& painter, const QRectF& area, const AnalysisTable& ta
         double x = area.left();
         for (int c = 0; c < cells.size(); ++c) {
             const double width = area.width() * widths.value(c);
-            const Qt::Alignment alignment =
-                (table.numeric.value(c) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
-            painter.drawText(QRectF(x + 2, y, width - 4, line), alignment,
-                             QFontMetricsF(font).elidedText(cells[c], Qt::ElideRight, width - 4));
+            const bool numeric = table.numeric.value(c);
+            const Qt::Alignment alignment = (numeric ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+            // A number keeps a gap of a digit or two from the text that follows it.
+            const double room = width - (numeric ? 4 + metrics.averageCharWidth() * 1.5 : 4);
+            painter.drawText(QRectF(x + 2, y, room, line), alignment,
+                             QFontMetricsF(font).elidedText(cells[c], Qt::ElideRight, room));
             x += width;
         }
         y += line;
@@ -47,7 +49,8 @@ double paintTable(QPainter& painter, const QRectF& area, const AnalysisTable& ta
 
 namespace AnalysisPage {
 
-void paint(QPainter& painter, const QRectF& page, const QString& title, const CostAnalysis& analysis)
+void paint(QPainter& painter, const QRectF& page, const QString& title, const CostAnalysis& analysis,
+           const AnalysisTable* ranking)
 {
     painter.save();
     QFont font(QStringLiteral("Verdana"));
@@ -68,9 +71,14 @@ void paint(QPainter& painter, const QRectF& page, const QString& title, const Co
                      AnalysisTables::totals(analysis));
     top += QFontMetricsF(font).height() + gap;
 
-    const QRectF chart(page.left(), top, page.width(), page.height() * 0.36);
+    const QRectF chart(page.left(), top, page.width(), page.height() * (ranking ? 0.3 : 0.36));
     CostChart::paint(painter, chart, analysis);
     top = chart.bottom() + gap;
+    if (ranking) {
+        const QRectF vehicles(page.left(), top, page.width(), page.height() * 0.3);
+        paintTable(painter, vehicles, *ranking, {0.07, 0.15, 0.36, 0.17, 0.1, 0.15});
+        top = vehicles.bottom() + gap;
+    }
 
     const double half = (page.width() - gap) / 2;
     const QRectF years(page.left(), top, half, page.bottom() - top);

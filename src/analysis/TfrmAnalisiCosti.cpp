@@ -311,10 +311,13 @@ void TfrmAnalisiCosti::btnStampaClick()
     job.pageCount = 1;
     const QString heading = title();
     const CostAnalysis analysis = m_analysis;
-    job.paint = [heading, analysis](QPagedPaintDevice& device, int, int) {
+    const std::optional<AnalysisTable> ranking =
+        m_fleet ? std::optional<AnalysisTable>(m_vehicles->table()) : std::nullopt;
+    job.paint = [heading, analysis, ranking](QPagedPaintDevice& device, int, int) {
         QPainter painter(&device);
         const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-        AnalysisPage::paint(painter, QRectF(QPointF(0, 0), QSizeF(page.size())), heading, analysis);
+        AnalysisPage::paint(painter, QRectF(QPointF(0, 0), QSizeF(page.size())), heading, analysis,
+                            ranking ? &*ranking : nullptr);
     };
     Platform::instance().print(this, job);
 }
