@@ -58,27 +58,29 @@ void CostAnalyser::add(const TCostoVeicolo& entry)
 
 void CostAnalyser::add(int year, std::optional<qint64> cents, const QString& spelling, const QString& key)
 {
-    const auto count = [&cents](CentsSum& sum) {
-        if (cents) {
-            sum.cents += *cents;
-            ++sum.entries;
-        } else {
-            ++sum.unreadable;
-        }
-    };
-    count(m_total);
-    count(m_years[year]);
+    CentsSum one;
+    if (cents) {
+        one.cents = *cents;
+        one.entries = 1;
+    } else {
+        one.unreadable = 1;
+    }
+    add(year, one, spelling, key);
+}
 
+void CostAnalyser::add(int year, const CentsSum& sum, const QString& spelling, const QString& key)
+{
+    m_total.add(sum);
+    m_years[year].add(sum);
     auto group = m_causes.find(key);
     if (group == m_causes.end()) {
         group = m_causes.insert(key, Group{});
         group->first = spelling;
         m_causeOrder.append(key);
     }
-    count(group->sum);
-    ++group->spellings[spelling];
-    if (cents)
-        group->centsByYear[year] += *cents;
+    group->sum.add(sum);
+    group->spellings[spelling] += sum.entries + sum.unreadable;
+    group->centsByYear[year] += sum.cents;
 }
 
 CostAnalysis CostAnalyser::result() const

@@ -46,6 +46,8 @@ public:
     // An entry already read: its year (0 when the date does not read), its cents (none
     // when the amount does not read), and its cause as spelled and as grouped.
     void add(int year, std::optional<qint64> cents, const QString& spelling, const QString& key);
+    // Entries of one year and one spelling of a cause, summed beforehand.
+    void add(int year, const CentsSum& sum, const QString& spelling, const QString& key);
     CostAnalysis result() const;
 
     // The key causes are grouped by: blanks trimmed, inner runs of blanks made one, case

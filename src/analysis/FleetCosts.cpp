@@ -72,13 +72,13 @@ struct FleetPart {
 };
 
 // Reads the cost files of vehicles [from, to) into part. Each entry is read from its bytes
-// through one reused buffer; causes repeat, so each text is spelled and folded once.
-// A check for cancelling, and a step of progress, every so many vehicles.
-constexpr int Step = 64;
-
-void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicle>& vehicles, int from, int to,
-              FleetPart& part, const std::function<void(double)>& progress, const std::function<bool()>& cancelled)
+// through one reused buffer; causes repeat, so each text is spelled and folded once. Cost
+// files are named by position, so the vehicles' own texts are not needed here.
+void readPart(const QString& programFolder, int from, int to, FleetPart& part,
+              const std::function<void(double)>& progress, const std::function<bool()>& cancelled)
 {
+    // A check for cancelling, and a step of progress, every so many vehicles.
+    constexpr int Step = 64;
     static const StoredField dateAt = storedField(&TCostoVeicolo::Data);
     static const StoredField causeAt = storedField(&TCostoVeicolo::Causale);
     static const StoredField amountAt = storedField(&TCostoVeicolo::Importo);
@@ -97,9 +97,8 @@ void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicl
                 progress(static_cast<double>(v - from) / (to - from));
         }
         const std::size_t before = part.entries.size();
-        const CostFileState state = scanCostFileBytes(
-            programFolder + CostFile::fileName(vehicles[static_cast<std::size_t>(v)].position),
-            [&](QByteArrayView listed) {
+        const CostFileState state =
+            scanCostFileBytes(programFolder + CostFile::fileName(v + 1), [&](QByteArrayView listed) {
                 FleetCosts::Entry entry;
                 entry.vehicle = v;
                 std::optional<QDate> date = DeadlineDate::readAsWritten(
@@ -134,46 +133,52 @@ void readPart(const QString& programFolder, const std::vector<FleetCosts::Vehicl
 
 } // namespace
 
+void readVehicles(RecordScanner& scanner, std::vector<FleetCosts::Vehicle>& vehicles)
+{
+    using V = TSchedaVeicolo;
+    const FieldDecoder<V> decoder({&V::Marca, &V::Modello, &V::Targa});
+    vehicles.reserve(static_cast<std::size_t>(scanner.count()));
+    QByteArrayView bytes;
+    V record;
+    while (scanner.next(bytes)) {
+        decoder.decode(bytes, record);
+        QString veicolo = record.Marca;
+        if (!record.Modello.isEmpty())
+            veicolo += (veicolo.isEmpty() ? QString() : QStringLiteral(" ")) + record.Modello;
+        vehicles.push_back({scanner.index() + 1, record.Targa, veicolo, true});
+    }
+}
+
 FleetCosts readFleetCosts(const QString& programFolder, const std::function<void(double)>& progress,
                           const std::function<bool()>& cancelled)
 {
-    using V = TSchedaVeicolo;
     FleetCosts fleet;
+    FleetPart first, second;
     try {
         VehicleArchive archive(programFolder);
         RecordScanner scanner(archive.records());
-        const FieldDecoder<V> decoder({&V::Marca, &V::Modello, &V::Targa});
-        fleet.vehicles.reserve(static_cast<std::size_t>(scanner.count()));
-        QByteArrayView bytes;
-        V record;
-        while (scanner.next(bytes)) {
-            decoder.decode(bytes, record);
-            QString veicolo = record.Marca;
-            if (!record.Modello.isEmpty())
-                veicolo += (veicolo.isEmpty() ? QString() : QStringLiteral(" ")) + record.Modello;
-            fleet.vehicles.push_back({scanner.index() + 1, record.Targa, veicolo, true});
-        }
+        // The cost files are many and small: a thread of its own reads the second half while
+        // this one reads the archive and the first half, which tells the progress of both.
+        const int count = scanner.count();
+        const int half = count / 2;
+        std::thread other([&] { readPart(programFolder, half, count, second, {}, cancelled); });
+        struct Joined {
+            std::thread& thread;
+            ~Joined() { thread.join(); }
+        } joined{other};
+        readVehicles(scanner, fleet.vehicles);
         archive.close();
+        readPart(programFolder, 0, half, first, progress, cancelled);
     } catch (const FileAccessError&) {
+        fleet.vehicles.clear();
         fleet.archiveRead = false;
         return fleet;
     }
-
-    // The cost files are many and small: two threads read half each, and the halves are
-    // joined in archive order.
-    const int half = static_cast<int>(fleet.vehicles.size()) / 2;
-    FleetPart second;
-    std::thread other([&] {
-        readPart(programFolder, fleet.vehicles, half, static_cast<int>(fleet.vehicles.size()), second, {}, cancelled);
-    });
-    FleetPart first;
-    // The first half tells the progress of both, which run at one pace.
-    readPart(programFolder, fleet.vehicles, 0, half, first, progress, cancelled);
-    other.join();
     if (first.cancelled || second.cancelled) {
         fleet.cancelled = true;
         return fleet;
     }
+    // The halves are joined in archive order.
     first.join(std::move(second));
     fleet.entries = std::move(first.entries);
     fleet.causeSpellings = std::move(first.spellings);
@@ -186,23 +191,33 @@ FleetCosts readFleetCosts(const QString& programFolder, const std::function<void
 FleetAnalysis analyseFleet(const FleetCosts& fleet, int year)
 {
     FleetAnalysis made;
-    CostAnalyser analyser;
     std::vector<FleetAnalysis::Ranked> byVehicle(fleet.vehicles.size());
     for (std::size_t v = 0; v < byVehicle.size(); ++v)
         byVehicle[v].vehicle = static_cast<int>(v);
+    // The entries of one cause in one year are summed before they reach the analyser, which
+    // then meets each pair once instead of every entry.
+    std::vector<QHash<int, CentsSum>> causeYears(static_cast<std::size_t>(fleet.causeSpellings.size()));
     for (const FleetCosts::Entry& entry : fleet.entries) {
         if (year != FleetAnalysis::AllYears && entry.year != year)
             continue;
-        const std::optional<qint64> cents = entry.readableAmount ? std::optional<qint64>(entry.cents) : std::nullopt;
-        analyser.add(entry.year, cents, fleet.causeSpellings[entry.cause], fleet.causeKeys[entry.cause]);
-        FleetAnalysis::Ranked& ranked = byVehicle[static_cast<std::size_t>(entry.vehicle)];
-        if (cents) {
-            ranked.sum.cents += *cents;
-            ++ranked.sum.entries;
+        CentsSum one;
+        if (entry.readableAmount) {
+            one.cents = entry.cents;
+            one.entries = 1;
         } else {
-            ++ranked.sum.unreadable;
+            one.unreadable = 1;
         }
+        causeYears[static_cast<std::size_t>(entry.cause)][entry.year].add(one);
+        FleetAnalysis::Ranked& ranked = byVehicle[static_cast<std::size_t>(entry.vehicle)];
+        ranked.sum.add(one);
         ranked.latestJulianDay = std::max(ranked.latestJulianDay, entry.julianDay);
+    }
+    CostAnalyser analyser;
+    for (std::size_t cause = 0; cause < causeYears.size(); ++cause) {
+        const QHash<int, CentsSum>& years = causeYears[cause];
+        for (auto it = years.cbegin(); it != years.cend(); ++it)
+            analyser.add(it.key(), it.value(), fleet.causeSpellings[static_cast<qsizetype>(cause)],
+                         fleet.causeKeys[static_cast<qsizetype>(cause)]);
     }
     made.analysis = analyser.result();
     for (const FleetAnalysis::Ranked& ranked : byVehicle) {
