@@ -2,6 +2,7 @@
 // and filters, date cells, numbers and amounts with their formats, accented text and the
 // euro sign, and what stays text because it does not read.
 #include "analysis/AnalysisWorkbook.h"
+#include "analysis/FleetCosts.h"
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
 #include "files/Workbook.h"
@@ -73,6 +74,7 @@ private slots:
     void costRows();
     void dueDates();
     void analysisSheets();
+    void fleetAnalysisSheets();
     void cellLimits();
     void failureKeepsOldFile();
 
@@ -260,6 +262,32 @@ void tst_Workbook::analysisSheets()
     QCOMPARE(cell(causes, 1, 0), QStringLiteral("s:Riparazione città"));
     QCOMPARE(cell(causes, 1, 2), QStringLiteral("n:0.75|0.0%"));
     QCOMPARE(cell(causes, 2, 0), QStringLiteral("s:Bollo \u20AC"));
+}
+
+// The fleet's analysis of the fixture: vehicle 2 has no cost file and counts zero, vehicle 3's
+// cannot be read and is left out.
+void tst_Workbook::fleetAnalysisSheets()
+{
+    writeFleet();
+    const FleetCosts fleet = readFleetCosts(folder());
+    const QString path = folder() + AnalysisWorkbook::presetName();
+    QVERIFY(AnalysisWorkbook::writeFleet(path, fleet, analyseFleet(fleet)));
+
+    const QJsonArray sheets = readBack(path);
+    QCOMPARE(sheets.size(), 3);
+    const QJsonObject vehicles = sheets.at(0).toObject();
+    QCOMPARE(vehicles.value(QLatin1String("name")).toString(), QStringLiteral("Per veicolo"));
+    QCOMPARE(sheets.at(1).toObject().value(QLatin1String("name")).toString(), QStringLiteral("Per anno"));
+    QCOMPARE(sheets.at(2).toObject().value(QLatin1String("name")).toString(), QStringLiteral("Per causale"));
+    QCOMPARE(rowCount(vehicles), 3);
+    const QStringList first{QStringLiteral("n:1|0"),        QStringLiteral("s:AB123CD"),
+                            QStringLiteral("s:Fiat Panda"), QStringLiteral("n:120.6|") + Euro,
+                            QStringLiteral("n:3|0"),        QStringLiteral("d:2026-03-05|dd/mm/yyyy")};
+    for (int c = 0; c < first.size(); ++c)
+        QCOMPARE(cell(vehicles, 1, c), first[c]);
+    QCOMPARE(cell(vehicles, 2, 1), QStringLiteral("s:CD456EF"));
+    QCOMPARE(cell(vehicles, 2, 3), QStringLiteral("n:0|") + Euro);
+    QCOMPARE(cell(vehicles, 2, 5), QStringLiteral("(blank)"));
 }
 
 // Text a cell cannot hold: longer than 32,767 characters, or with control characters.
