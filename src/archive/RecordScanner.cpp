@@ -6,6 +6,11 @@ RecordScanner::RecordScanner(FixedRecordFile& file, int blockBytes)
     : m_file(file), m_recordsPerBlock(std::max(1, blockBytes / file.recordSize())), m_count(file.count())
 {}
 
+RecordScanner::RecordScanner(FixedRecordFile& file, int first, int end, int blockBytes)
+    : m_file(file), m_recordsPerBlock(std::max(1, blockBytes / file.recordSize())),
+      m_count(std::min(end, file.count())), m_next(first), m_blockFirst(first)
+{}
+
 bool RecordScanner::next(QByteArrayView& record)
 {
     if (m_next >= m_count)

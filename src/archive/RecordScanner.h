@@ -13,12 +13,15 @@
 class RecordScanner {
 public:
     explicit RecordScanner(FixedRecordFile& file, int blockBytes = 1 << 20);
+    // Records first to end - 1 only, so that two scanners can share a long file between them.
+    RecordScanner(FixedRecordFile& file, int first, int end, int blockBytes = 1 << 20);
 
     // The next record, valid until the next call; false after the last. Throws
     // FileAccessError when a read fails.
     bool next(QByteArrayView& record);
     // 0-based index of the record last handed out.
     int index() const { return m_next - 1; }
+    // One past the last record it hands out: the number of records, for a whole scan.
     int count() const { return m_count; }
 
 private:

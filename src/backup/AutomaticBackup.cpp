@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QTime>
+#include <QTimer>
 
 AutomaticBackup::AutomaticBackup(QWidget* panContainer) : QObject(panContainer), m_job(new BackgroundJob(this))
 {
@@ -47,7 +48,7 @@ void AutomaticBackup::launcherShown()
 {
     const Platform& platform = Platform::instance();
     const QDate today = platform.today();
-    if (m_checkedDay != today && !m_job->isRunning()) {
+    if (m_checkedDay != today && !isRunning()) {
         m_checkedDay = today;
         const QString folder = BackupName::folderIn(platform.programFolder());
         if (!BackupName::hasOneOf(folder, today)) {
@@ -55,20 +56,31 @@ void AutomaticBackup::launcherShown()
                 platform.programFolder(), folder, QDateTime(today, QTime::currentTime()), {}, {}};
             m_progress->setValue(0);
             m_progress->show();
-            m_job->start([this, request](const auto& progress, const auto& cancelled) {
-                BackupWriter::Request running = request;
-                running.progress = progress;
-                running.cancelled = cancelled;
-                const BackupWriter::Result result = BackupWriter::make(running);
-                if (result.made())
-                    BackupRotation::rotate(request.intoFolder, request.when.date());
-                // Busy: the clerk's own backup runs, which serves as the day's one.
-                m_lastMade = result.made() || result.outcome == BackupWriter::Result::Outcome::Busy ||
-                             result.outcome == BackupWriter::Result::Outcome::Cancelled;
-            });
+            // Started once the launcher has painted, so that the first picture the clerk sees
+            // does not wait for the threads of the backup.
+            m_starting = true;
+            QTimer::singleShot(0, this, [this, request] { start(request); });
         }
     }
     refreshNotice();
+}
+
+void AutomaticBackup::start(const BackupWriter::Request& request)
+{
+    if (!m_starting)
+        return; // stopped meanwhile
+    m_starting = false;
+    m_job->start([this, request](const auto& progress, const auto& cancelled) {
+        BackupWriter::Request running = request;
+        running.progress = progress;
+        running.cancelled = cancelled;
+        const BackupWriter::Result result = BackupWriter::make(running);
+        if (result.made())
+            BackupRotation::rotate(request.intoFolder, request.when.date());
+        // Busy: the clerk's own backup runs, which serves as the day's one.
+        m_lastMade = result.made() || result.outcome == BackupWriter::Result::Outcome::Busy ||
+                     result.outcome == BackupWriter::Result::Outcome::Cancelled;
+    });
 }
 
 void AutomaticBackup::finished()
@@ -92,11 +104,15 @@ void AutomaticBackup::refreshNotice()
 
 void AutomaticBackup::stop()
 {
+    if (m_starting) {
+        m_starting = false;
+        m_progress->hide();
+    }
     m_job->cancel();
     m_job->wait();
 }
 
 bool AutomaticBackup::isRunning() const
 {
-    return m_job->isRunning();
+    return m_starting || m_job->isRunning();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "backup/BackupWriter.h"
+
 #include <QDate>
 #include <QObject>
 
@@ -30,12 +32,14 @@ public:
     TextLink* notice() const { return m_notice; }
 
 private:
+    void start(const BackupWriter::Request& request);
     void finished();
 
     BackgroundJob* m_job;
     QProgressBar* m_progress;
     TextLink* m_notice;
     QDate m_checkedDay;
+    bool m_starting = false; // a backup is due and about to start
     bool m_failed = false;
     bool m_lastMade = false;
 };

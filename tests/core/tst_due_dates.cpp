@@ -133,6 +133,7 @@ private slots:
     void urgencyAtEachBoundary_data();
     void urgencyAtEachBoundary();
     void countsPerPairOfVehicleAndDate();
+    void longArchiveCountedInHalves();
     void emptyOrUnreadableArchive_data();
     void emptyOrUnreadableArchive();
     void summaryText_data();
@@ -246,6 +247,40 @@ void tst_DueDates::countsPerPairOfVehicleAndDate()
         QCOMPARE(DueDates::countOfKind(*each, Kind::Tagliando).due, 0);
         QCOMPARE(DueDates::countOfKind(*each, Kind::Assicurazione).due, 0);
         QCOMPARE(DueDates::countOfKind(*each, Kind::Revisione).overdue, 1);
+    }
+}
+
+// A long archive is counted in two halves; the counts must be those of one pass, whatever
+// falls on either side of the middle.
+void tst_DueDates::longArchiveCountedInHalves()
+{
+    constexpr int Records = 20001;
+    QFile file(m_folder + VehicleArchive::fileName());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    for (int i = 0; i < Records; ++i) {
+        TSchedaVeicolo v = vehicle(QStringLiteral("P%1").arg(i));
+        v.ScadRevisione = dayText(i % 50 - 10);
+        v.ScadTagliando = i % 7 == 0 ? QStringLiteral("31/02/2026") : dayText(i % 40);
+        v.ScadAssicurazione = i % 5 == 0 ? QString() : QStringLiteral("%1/3/26").arg(1 + i % 28);
+        v.ScadBollo = dayText(-(i % 3));
+        QCOMPARE(file.write(encodeRecord(v)), qint64(TSchedaVeicolo::RecordSize));
+    }
+    file.close();
+
+    const DueDates::Scan whole = scan();
+    const DueDates::Scan halved = DueDates::scan(m_folder, Today, DueDates::Detail::CountsOnly);
+    QVERIFY(halved.complete);
+    QVERIFY(halved.rows.empty());
+    const DueDates::Counts a = DueDates::countAll(whole);
+    const DueDates::Counts b = DueDates::countAll(halved);
+    QCOMPARE(b.overdue, a.overdue);
+    QCOMPARE(b.within7, a.within7);
+    QCOMPARE(b.within30, a.within30);
+    QCOMPARE(b.unreadable, a.unreadable);
+    QCOMPARE(a.unreadable, (Records + 6) / 7);
+    for (const Kind kind : {Kind::Revisione, Kind::Tagliando, Kind::Assicurazione, Kind::Bollo}) {
+        QCOMPARE(DueDates::countOfKind(halved, kind).due, DueDates::countOfKind(whole, kind).due);
+        QCOMPARE(DueDates::countOfKind(halved, kind).overdue, DueDates::countOfKind(whole, kind).overdue);
     }
 }
 

@@ -144,6 +144,9 @@ void tst_GuiBackups::closingStopsTheBackupCleanly()
     {
         AppWindows windows;
         windows.showLauncher();
+        // The backup starts once the launcher has painted.
+        QTRY_VERIFY(windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->value() > 0 ||
+                    !BackupName::listIn(backupFolder(platform)).isEmpty());
         windows.frmAvvio()->close();
     }
     QCOMPARE(temporaryFiles(backupFolder(platform)), QStringList());
