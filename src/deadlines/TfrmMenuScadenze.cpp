@@ -105,7 +105,8 @@ void TfrmMenuScadenze::showEvent(QShowEvent* event)
 void TfrmMenuScadenze::subConteggi()
 {
     const Platform& platform = Platform::instance();
-    const DueDates::Scan scan = DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
+    const DueDates::Scan scan =
+        DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
     for (int k = 0; k < DueDates::KindCount; ++k)
         showCount(m_badges[k], DueDates::countOfKind(scan, static_cast<DueDates::Kind>(k)));
 }
