@@ -16,6 +16,7 @@
 #include "widgets/Fonts.h"
 #include "widgets/ModalWindow.h"
 #include "widgets/WindowFrame.h"
+#include "widgets/WorkbookDialog.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -84,13 +85,8 @@ QString allYears()
 
 Platform::FileDialogOptions dlgSalvaXlsx()
 {
-    Platform::FileDialogOptions options;
-    options.title = QStringLiteral("Salva l'analisi in una cartella di lavoro Excel");
-    options.filter = QStringLiteral("Cartella di lavoro Excel (*.xlsx)|*.xlsx");
-    options.presetName = AnalysisWorkbook::presetName();
-    options.defaultExtension = QStringLiteral("xlsx");
-    options.confirmOverwrite = true;
-    return options;
+    return workbookSaveOptions(QStringLiteral("Salva l'analisi in una cartella di lavoro Excel"),
+                               AnalysisWorkbook::presetName());
 }
 
 } // namespace

@@ -176,14 +176,9 @@ void countInHalves(const QString& programFolder, FixedRecordFile& records, int c
     }
     other.join();
     result.complete = result.complete && second.complete;
-    result.counts.overdue += second.counts.overdue;
-    result.counts.within7 += second.counts.within7;
-    result.counts.within30 += second.counts.within30;
-    result.counts.unreadable += second.counts.unreadable;
-    for (int k = 0; k < KindCount; ++k) {
-        result.ofKind[k].due += second.ofKind[k].due;
-        result.ofKind[k].overdue += second.ofKind[k].overdue;
-    }
+    result.counts.add(second.counts);
+    for (int k = 0; k < KindCount; ++k)
+        result.ofKind[k].add(second.ofKind[k]);
 }
 } // namespace
 
@@ -228,6 +223,20 @@ Scan scan(const QString& programFolder, QDate today, Detail detail)
 QString Scan::unreadableText(const Row& row) const
 {
     return row.unreadableText < 0 ? QString() : unreadableTexts[static_cast<std::size_t>(row.unreadableText)];
+}
+
+void Counts::add(const Counts& other)
+{
+    overdue += other.overdue;
+    within7 += other.within7;
+    within30 += other.within30;
+    unreadable += other.unreadable;
+}
+
+void DueOfKind::add(const DueOfKind& other)
+{
+    due += other.due;
+    overdue += other.overdue;
 }
 
 Counts countAll(const Scan& scan)

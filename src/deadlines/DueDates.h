@@ -50,11 +50,13 @@ struct Counts {
     int within7 = 0;
     int within30 = 0;
     int unreadable = 0;
+    void add(const Counts& other);
 };
 
 struct DueOfKind {
     int due = 0;
     int overdue = 0;
+    void add(const DueOfKind& other);
 };
 
 // Rows hold no text of their own, so that 400,000 of them stay small and cheap to move.

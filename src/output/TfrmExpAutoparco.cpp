@@ -10,6 +10,7 @@
 #include "widgets/Fonts.h"
 #include "widgets/InfoLine.h"
 #include "widgets/WindowFrame.h"
+#include "widgets/WorkbookDialog.h"
 
 #include <QAbstractItemDelegate>
 #include <QGuiApplication>
@@ -146,13 +147,7 @@ void TfrmExpAutoparco::cmdEsportaClick()
 
 Platform::FileDialogOptions TfrmExpAutoparco::dlgSalvaXlsx()
 {
-    Platform::FileDialogOptions options;
-    options.title = QStringLiteral("Salva la cartella di lavoro Excel");
-    options.filter = QStringLiteral("Cartella di lavoro Excel (*.xlsx)|*.xlsx");
-    options.presetName = FleetWorkbook::fileName();
-    options.defaultExtension = QStringLiteral("xlsx");
-    options.confirmOverwrite = true;
-    return options;
+    return workbookSaveOptions(QStringLiteral("Salva la cartella di lavoro Excel"), FleetWorkbook::fileName());
 }
 
 void TfrmExpAutoparco::imgEsportaXlsxClick()
