@@ -39,6 +39,9 @@ public:
     void preview(QWidget*, const PrintJob&) override {}
     bool openWithShell(const QString&) override { return true; }
     QDate today() const override { return QDate(2024, 3, 10); }
+    QDateTime now() const override { return QDateTime(today(), QTime(9, 0)); }
+    QString computerName() const override { return QStringLiteral("BANCO"); }
+    QString userName() const override { return QStringLiteral("misura"); }
     QString programFolder() const override { return m_folder; }
 
 private:

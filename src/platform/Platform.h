@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QList>
 #include <QPageLayout>
 #include <QString>
@@ -59,6 +60,12 @@ public:
     // the desktop has no program for it.
     virtual bool openWithShell(const QString& target) = 0;
     virtual QDate today() const = 0;
+    // The moment, to the second, for texts that say when something was written; its date
+    // is today().
+    virtual QDateTime now() const = 0;
+    // Who writes: the computer's name and the system user, as the vehicle's history records them.
+    virtual QString computerName() const = 0;
+    virtual QString userName() const = 0;
     // The folder that holds the archive and every other data file, with a trailing separator.
     virtual QString programFolder() const = 0;
 

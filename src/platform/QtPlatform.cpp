@@ -15,6 +15,7 @@
 #include <QPrinterInfo>
 #include <QScreen>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTimer>
 #include <QToolBar>
 #include <QUrl>
@@ -237,6 +238,27 @@ bool QtPlatform::openWithShell(const QString& quotedOrPlain)
 QDate QtPlatform::today() const
 {
     return QDate::currentDate();
+}
+
+QDateTime QtPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+QString QtPlatform::computerName() const
+{
+    return QSysInfo::machineHostName();
+}
+
+QString QtPlatform::userName() const
+{
+    // USERNAME on Windows, USER or LOGNAME elsewhere.
+    for (const char* name : {"USERNAME", "USER", "LOGNAME"}) {
+        const QString user = qEnvironmentVariable(name);
+        if (!user.isEmpty())
+            return user;
+    }
+    return QString();
 }
 
 QString QtPlatform::programFolder() const

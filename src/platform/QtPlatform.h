@@ -14,6 +14,9 @@ public:
     void preview(QWidget* parent, const PrintJob& job) override;
     bool openWithShell(const QString& target) override;
     QDate today() const override;
+    QDateTime now() const override;
+    QString computerName() const override;
+    QString userName() const override;
     QString programFolder() const override;
 
     // "Immagine JPEG (*.jpg; *.jpeg)|*.jpg;*.jpeg" becomes Qt's "Immagine JPEG (*.jpg *.jpeg)".

@@ -55,6 +55,10 @@ public:
     // What the shell answers: false as a desktop with no program for the target.
     bool shellOpens = true;
     QDate fixedToday = QDate(2026, 12, 10);
+    // The time of day now() adds to fixedToday.
+    QTime fixedTime = QTime(10, 30, 0);
+    QString fixedComputer = QStringLiteral("UFFICIO-1");
+    QString fixedUser = QStringLiteral("impiegato");
 
     QString folder() const { return m_folder; }
     void setProgramFolder(const QString& folderWithSeparator) { m_folder = folderWithSeparator; }
@@ -69,6 +73,9 @@ public:
     void preview(QWidget* parent, const PrintJob& job) override;
     bool openWithShell(const QString& target) override;
     QDate today() const override { return fixedToday; }
+    QDateTime now() const override { return QDateTime(fixedToday, fixedTime); }
+    QString computerName() const override { return fixedComputer; }
+    QString userName() const override { return fixedUser; }
     QString programFolder() const override { return m_folder; }
 
 private:
