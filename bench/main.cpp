@@ -4,6 +4,7 @@
 #include "bench_backups.h"
 #include "bench_dashboard.h"
 #include "bench_export.h"
+#include "bench_history.h"
 #include "bench_import.h"
 #include "bench_photos.h"
 #include "bench_report.h"
@@ -36,6 +37,7 @@ int main(int argc, char* argv[])
         {"backups", benchBackups},
         {"import", benchImport},
         {"analysis", benchAnalysis},
+        {"history", benchHistory},
     };
     int failures = 0;
     for (const auto& group : groups) {

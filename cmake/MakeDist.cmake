@@ -2,7 +2,7 @@
 #   cmake -DPROGRAM_DIR=<program folder> -DFIRST_PASSWORD=<corvanta_first_password>
 #         -DARCHIVE=<file.zip> -P MakeDist.cmake
 # Only the program's own files are taken, by name, so the user's data never travels: the
-# vehicle archive, the cost files, the photos, the attached files and the last export stay
+# vehicle archive, its history, the cost files, the photos, the attached files and the last export stay
 # behind. The password file is a new one with the first password, never the folder's own,
 # which may hold a changed password.
 cmake_minimum_required(VERSION 3.24)

@@ -12,6 +12,7 @@
 #include "app/TfrmInfo.h"
 #include "app/TfrmSplash.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "backup/TfrmCopieSicurezza.h"
 #include "card/TfrmAllegaCartella.h"
 #include "card/TfrmAutoparco.h"
@@ -25,6 +26,9 @@
 #include "deadlines/TfrmScadenzario.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
+#include "history/HistoryEvents.h"
+#include "history/HistoryFile.h"
+#include "history/TfrmStorico.h"
 #include "import/TfrmImportaVeicoli.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
@@ -89,6 +93,50 @@ template <typename Window> void saveFromCard(TfrmAutoparco* card, const QString&
     window.setCard(card);
     window.show();
     save(&window, folder, name);
+}
+
+// The history of vehicle 1 over a year: created, its dates and driver changed, one change
+// voided; then its printout.
+void saveHistory(FakePlatform& platform, TfrmAutoparco* card, const QString& folder)
+{
+    const QString programFolder = platform.programFolder();
+    const auto stamp = [](int month, int day, int hour) {
+        return History::Stamp{QDateTime(QDate(2026, month, day), QTime(hour, 15)), QStringLiteral("UFFICIO-1"),
+                              QStringLiteral("mrossi")};
+    };
+    const auto changed = [&](int month, int day, const char* field, const char* before, const char* after) {
+        TEventoVeicolo event =
+            History::event(History::Kind::Modifica, 1, card->boxText(&TSchedaVeicolo::Targa), stamp(month, day, 10));
+        event.Soggetto = QString::fromUtf8(field);
+        event.Prima = QString::fromUtf8(before);
+        event.Dopo = QString::fromUtf8(after);
+        return event;
+    };
+    const TEventoVeicolo mistaken = changed(11, 20, "Scad. bollo", "31/01/2026", "31/01/2028");
+    HistoryFile history(programFolder);
+    const int first = history.appendEvents(
+        {History::creation(1, card->boxText(&TSchedaVeicolo::Targa), 0, stamp(1, 12, 9)),
+         changed(2, 3, "Scad. assicurazione", "02/12/2025", "02/12/2026"), changed(4, 18, "Autista", "", "Mario Rossi"),
+         changed(6, 30, "Chilometri percorsi", "31.500", "40.120"),
+         changed(6, 30, "Data lettura", "15/01/2026", "30/06/2026"), mistaken,
+         changed(12, 1, "Chilometri percorsi", "40.120", "48.200"),
+         changed(12, 1, "Data lettura", "30/06/2026", "01/12/2026")});
+    history.appendEvents({History::voiding(first + 5, mistaken, QStringLiteral("anno sbagliato"), stamp(11, 21, 9))});
+    history.close();
+
+    TfrmStorico window(card);
+    HistoryFile reread(programFolder);
+    window.subCarica(VehicleTitle::withPlate(card->boxText(&TSchedaVeicolo::Marca),
+                                             card->boxText(&TSchedaVeicolo::Modello),
+                                             card->boxText(&TSchedaVeicolo::Targa)),
+                     card->boxText(&TSchedaVeicolo::Targa), History::rowsOf(reread.eventsOf(1)));
+    reread.close();
+    window.show();
+    save(&window, folder, QStringLiteral("history"));
+    platform.queuePrintFile(folder + QStringLiteral("/history-print.pdf"));
+    window.findChild<QPushButton*>(QStringLiteral("btnStampa"))->click();
+    QTextStream(stdout) << folder << "/history-print.pdf" << Qt::endl;
+    window.hide();
 }
 
 // The summary demo: 120 padded lines over several landscape pages.
@@ -270,6 +318,7 @@ int main(int argc, char* argv[])
 
     windows.frmAutoparco()->box(&TSchedaVeicolo::Marca)->setFocus();
     save(windows.frmAutoparco(), folder, QStringLiteral("card-focus"));
+    saveHistory(platform, windows.frmAutoparco(), folder);
 
     TfrmCalendario picker(windows.frmAutoparco());
     picker.setCard(windows.frmAutoparco());

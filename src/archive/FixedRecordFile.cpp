@@ -246,7 +246,8 @@ void FixedRecordFile::overwriteAt(int index, const QByteArray& record)
 }
 
 bool FixedRecordFile::overwriteConfirmed(int index, const QByteArray& record,
-                                         const std::function<bool(const QByteArray& stored)>& confirm)
+                                         const std::function<bool(const QByteArray& stored)>& confirm,
+                                         const std::function<void()>& written)
 {
     if (record.size() != m_recordSize)
         throw FileAccessError("overwrite: wrong record size");
@@ -258,10 +259,12 @@ bool FixedRecordFile::overwriteConfirmed(int index, const QByteArray& record,
         return false;
     writeAt(index, record, Extends::No);
     m_current = index + 1;
+    if (written)
+        written();
     return true;
 }
 
-int FixedRecordFile::append(const QByteArray& record)
+int FixedRecordFile::append(const QByteArray& record, const std::function<void(int position)>& written)
 {
     if (record.size() != m_recordSize)
         throw FileAccessError("append: wrong record size");
@@ -269,6 +272,8 @@ int FixedRecordFile::append(const QByteArray& record)
     const int index = count();
     writeAt(index, record, Extends::Yes);
     m_current = index + 1;
+    if (written)
+        written(index + 1);
     return index + 1;
 }
 

@@ -36,14 +36,19 @@ public:
     // The same when confirm, called under the write lock with the bytes stored at index now,
     // agrees; false when it declined and nothing was written. No other program can write
     // between the check and the write.
+    // written, when given, runs after the write and still under the lock, for a record of
+    // what was written that must land before another program's next write; it must not throw.
     bool overwriteConfirmed(int index, const QByteArray& record,
-                            const std::function<bool(const QByteArray& stored)>& confirm);
+                            const std::function<bool(const QByteArray& stored)>& confirm,
+                            const std::function<void()>& written = {});
     // Writes the record at index count, over any trailing fragment, and returns its
     // 1-based position. Count and write happen under one exclusive lock on the file,
     // so two programs appending to a shared archive never take the same index. When the
     // write stops short (a full disk), the file is cut back to its last whole record and
     // the error says why the system stopped.
-    int append(const QByteArray& record);
+    // written, when given, runs after the write and still under the lock, with the position;
+    // it must not throw.
+    int append(const QByteArray& record, const std::function<void(int position)>& written = {});
     int currentIndex() const { return m_current; }
 
     // Appends whole records back to back at index count, all under one hold of the lock, so

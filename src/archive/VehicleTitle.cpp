@@ -15,6 +15,6 @@ QString VehicleTitle::makeAndModel(const QString& marca, const QString& modello)
 
 QString VehicleTitle::withPlate(const QString& marca, const QString& modello, const QString& targa)
 {
-    return StoredText::trimmed(marca) + QLatin1Char(' ') + StoredText::trimmed(modello) +
-           QStringLiteral(" targata ") + StoredText::trimmed(targa);
+    return StoredText::trimmed(marca) + QLatin1Char(' ') + StoredText::trimmed(modello) + QStringLiteral(" targata ") +
+           StoredText::trimmed(targa);
 }

@@ -3,6 +3,7 @@
 #include "archive/TSchedaVeicolo.h"
 #include "archive/VehicleArchive.h"
 #include "costs/TCostoVeicolo.h"
+#include "history/HistoryFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -63,6 +64,9 @@ QString attachmentFolder()
 QList<DataFile> dataFiles(const QString& programFolder)
 {
     QList<DataFile> files{fileOf(programFolder, archiveName(), TSchedaVeicolo::RecordSize)};
+    // A folder that never saved a card since the history came has none yet.
+    if (QFileInfo(programFolder + HistoryFile::fileName()).isFile())
+        files.append(fileOf(programFolder, HistoryFile::fileName(), TEventoVeicolo::RecordSize));
     const QDir folder(programFolder);
     QStringList costs = folder.entryList({QStringLiteral("Costi_Veicolo_*.pro")}, QDir::Files);
     costs.sort();
@@ -88,7 +92,8 @@ QList<DataFile> dataFiles(const QString& programFolder)
 
 bool isDataName(const QString& name)
 {
-    if (name == archiveName() || name == QLatin1String("unins000.dll") || name == QLatin1String("Corvanta.ini"))
+    if (name == archiveName() || name == HistoryFile::fileName() || name == QLatin1String("unins000.dll") ||
+        name == QLatin1String("Corvanta.ini"))
         return true;
     if (costFileName().match(name).hasMatch())
         return true;
@@ -99,6 +104,8 @@ int recordSizeOf(const QString& name)
 {
     if (name == archiveName())
         return TSchedaVeicolo::RecordSize;
+    if (name == HistoryFile::fileName())
+        return TEventoVeicolo::RecordSize;
     if (costFileName().match(name).hasMatch())
         return TCostoVeicolo::RecordSize;
     return 0;

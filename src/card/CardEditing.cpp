@@ -49,14 +49,22 @@ bool TfrmAutoparco::save()
     const TSchedaVeicolo record = recordOnCard();
     const QByteArray bytes = encodeRecord(record);
     int stored = 0;
+    bool historyWritten = true;
     try {
         VehicleArchive archive(Platform::instance().programFolder());
         if (current.isEmpty()) {
-            stored = archive.append(record);
+            stored = archive.records().append(
+                bytes, [&](int position) { historyWritten = recordHistory(position, nullptr, record); });
         } else {
             const int shown = current.toInt();
+            QByteArray before;
             const bool agreed = archive.records().overwriteConfirmed(
-                shown - 1, bytes, [&](const QByteArray& now) { return overwriteAgreed(shown, now, record); });
+                shown - 1, bytes,
+                [&](const QByteArray& now) {
+                    before = now;
+                    return overwriteAgreed(shown, now, record);
+                },
+                [&] { historyWritten = recordHistory(shown, &before, record); });
             archive.close();
             // No writes nothing, the photo neither; the card keeps what the clerk typed.
             if (!agreed)
@@ -70,10 +78,14 @@ bool TfrmAutoparco::save()
         return false;
     }
 
-    lblPosizione->setText(QString::number(stored));
+    showPosition(QString::number(stored));
+    m_duplicatedFrom = 0;
     keepStored(stored, bytes);
     rememberShownTexts();
     subSalvaFotoScheda();
+    if (!historyWritten)
+        findChild<QLabel*>(QStringLiteral("panInfo"))
+            ->setText(QStringLiteral("Scheda salvata, ma lo storico non è stato aggiornato."));
     Messages::information(this, current.isEmpty()
                                     ? QStringLiteral("La scheda corrente è stata inserita in archivio.")
                                     : QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate "
@@ -108,8 +120,10 @@ void TfrmAutoparco::cmdDuplicaClick()
                                                "che questa è stata inserita in archivio."));
         return;
     }
+    const int original = position().toInt();
     clearAttachments();
-    lblPosizione->clear();
+    showPosition(QString());
+    m_duplicatedFrom = original;
     showPlaceholder();
     box(&TSchedaVeicolo::Tipo)->setFocus();
     Messages::information(this, QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda "

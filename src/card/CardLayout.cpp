@@ -2,6 +2,7 @@
 #include "card/TfrmAutoparco.h"
 
 #include "archive/FieldIndex.h"
+#include "widgets/ArtworkImage.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/FocusHighlight.h"
@@ -249,8 +250,13 @@ void TfrmAutoparco::buildToolbarAndInfoLine(QWidget* panContainer)
          {304, 300, 42, 40},
          "Visualizza la foto nelle sue dimensioni reali.",
          &TfrmAutoparco::btnZoomFotoClick},
+        // At the right end of the card's title band, the one free place near the toolbar.
+        {"imgStorico", {930, 94, 30, 32}, "Visualizza lo storico del veicolo.", &TfrmAutoparco::imgStoricoClick},
     };
     Controls::pictureButtons(this, panContainer, buttons, m_infoLine);
+    imgStorico = findChild<ArtworkImage*>(QStringLiteral("imgStorico"));
+    imgStorico->setToolTip(QStringLiteral("Storico del veicolo"));
+    imgStorico->setEnabled(false);
 
     m_infoLine->addBackground(this);
     m_infoLine->addBackground(panContainer->parentWidget());

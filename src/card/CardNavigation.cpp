@@ -28,7 +28,7 @@ void TfrmAutoparco::navigate(NavigationCommand command)
     }
 
     if (step.forgetsPosition)
-        lblPosizione->clear();
+        showPosition(QString());
     if (record)
         subMostraScheda(decodeRecord<TSchedaVeicolo>(*record), step.index + 1, *record);
     else if (step.kind == NavigationStep::Kind::EmptyArchive)

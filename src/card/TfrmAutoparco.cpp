@@ -19,7 +19,8 @@ void TfrmAutoparco::subPulisciScheda()
     }
     clearAttachments();
     showPlaceholder();
-    lblPosizione->clear();
+    showPosition(QString());
+    m_duplicatedFrom = 0;
     rememberShownTexts();
     box(&TSchedaVeicolo::Tipo)->setFocus();
 }
@@ -41,7 +42,8 @@ void TfrmAutoparco::subMostraScheda(const TSchedaVeicolo& record, int position, 
         } else
             m_hiddenLabels[i]->setText(text);
     }
-    lblPosizione->setText(QString::number(position));
+    showPosition(QString::number(position));
+    m_duplicatedFrom = 0;
     rememberShownTexts();
     subApriFotoScheda();
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class ArtworkImage;
 class InfoLine;
 class PhotoView;
 class QLabel;
@@ -92,6 +93,17 @@ private:
     // The bytes at position as the card last read or wrote them.
     void keepStored(int position, const QByteArray& stored);
     void clearAttachments();
+    // Sets lblPosizione; the history button works for a stored card only.
+    void showPosition(const QString& position);
+
+    // History
+    void imgStoricoClick();
+    // Appends what a save at position changed to the vehicle's history: the creation of a
+    // new card (no before), or one change per watched field. Runs under the archive's lock;
+    // false when the history could not be written, which leaves the save as it is.
+    bool recordHistory(int position, const QByteArray* before, const TSchedaVeicolo& after) noexcept;
+    // A field's caption as the card shows it, without its colon.
+    QString captionOf(QString TSchedaVeicolo::*member) const;
 
     // Companion windows
     void cmdFileClick();
@@ -127,4 +139,7 @@ private:
     bool boxesEdited() const;
     int m_keptPosition = 0;
     QByteArray m_keptBytes;
+    ArtworkImage* imgStorico = nullptr;
+    // The position a new card was duplicated from, until its first save; 0 for a card typed anew.
+    int m_duplicatedFrom = 0;
 };

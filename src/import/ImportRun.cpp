@@ -3,6 +3,7 @@
 #include "archive/RecordCodec.h"
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
+#include "history/HistoryFile.h"
 #include "import/ImportPlan.h"
 #include "import/RecordChecksum.h"
 #include "photo/PhotoFile.h"
@@ -97,6 +98,13 @@ Undo undo(const QString& programFolder, const LastImport& last)
 {
     if (!last.isValid() || hasCompanionFiles(programFolder, last.first, last.last))
         return Undo::Refused;
+    {
+        HistoryFile history(programFolder);
+        const bool recorded = history.holdsAnyOf(last.first, last.last);
+        history.close();
+        if (recorded)
+            return Undo::RefusedForHistory;
+    }
     VehicleArchive archive(programFolder);
     FixedRecordFile& file = archive.records();
     const bool cut = file.cutBackConfirmed(last.first - 1, [&] {
@@ -129,5 +137,11 @@ QString undoRefused()
 {
     return QStringLiteral("Attenzione: l'importazione non può essere annullata perché le schede importate sono "
                           "state modificate o l'archivio è cambiato.");
+}
+
+QString undoRefusedForHistory()
+{
+    return QStringLiteral("Attenzione: l'importazione non può essere annullata perché lo storico registra già "
+                          "eventi di alcune delle schede importate.");
 }
 } // namespace ImportRun

@@ -27,14 +27,16 @@ LastImport append(const QString& programFolder, const CsvTable& table, const QLi
 // The checksum of records first .. last (1-based) as they stand in file.
 QByteArray checksumOf(FixedRecordFile& file, int first, int last);
 
-enum class Undo { Done, Refused };
+enum class Undo { Done, Refused, RefusedForHistory };
 // Cuts the archive back to the records before the import, under the lock, when the archive
 // still ends at its last record, those records are byte for byte as appended, and none of
 // their positions has a cost file, a photo or an attached file; Refused otherwise, and
-// nothing changes. Throws FileAccessError when the archive fails.
+// nothing changes. RefusedForHistory when one of them has a history: the history is
+// append-only, and its records would name vehicles that no longer exist. Throws FileAccessError when the archive fails.
 Undo undo(const QString& programFolder, const LastImport& last);
 
 QString completed(const LastImport& done);
 QString undoQuestion(const LastImport& last);
 QString undoRefused();
+QString undoRefusedForHistory();
 } // namespace ImportRun

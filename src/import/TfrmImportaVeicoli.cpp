@@ -299,8 +299,10 @@ void TfrmImportaVeicoli::btnAnnullaImportazioneClick()
     if (!Messages::question(this, ImportRun::undoQuestion(last)))
         return;
     try {
-        if (ImportRun::undo(folder, last) == ImportRun::Undo::Refused) {
-            Messages::warning(this, ImportRun::undoRefused());
+        const ImportRun::Undo undone = ImportRun::undo(folder, last);
+        if (undone != ImportRun::Undo::Done) {
+            Messages::warning(this, undone == ImportRun::Undo::RefusedForHistory ? ImportRun::undoRefusedForHistory()
+                                                                                 : ImportRun::undoRefused());
             return;
         }
     } catch (const FileAccessError&) {

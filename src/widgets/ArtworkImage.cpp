@@ -44,6 +44,9 @@ void ArtworkImage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // A picture button that cannot act now is drawn faded.
+    if (m_clickable && !isEnabled())
+        painter.setOpacity(0.35);
     m_renderer->render(&painter, QRectF(rect()));
 }
 

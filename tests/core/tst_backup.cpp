@@ -10,6 +10,7 @@
 #include "backup/BackupWriter.h"
 #include "backup/ZipArchive.h"
 #include "costs/TCostoVeicolo.h"
+#include "history/TEventoVeicolo.h"
 
 #include "FileTest.h"
 #include "SmallDisk.h"
@@ -154,6 +155,7 @@ void tst_Backup::init()
     writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(3 * TSchedaVeicolo::RecordSize, 1));
     writeFile(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), noise(4 * TCostoVeicolo::RecordSize, 2));
     writeFile(m_folder + QStringLiteral("Costi_Veicolo_3.pro"), noise(TCostoVeicolo::RecordSize, 3));
+    writeFile(m_folder + QStringLiteral("Storico_Automezzi.pro"), noise(2 * TEventoVeicolo::RecordSize, 14));
     writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"), noise(20000, 4));
     writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg"), noise(5000, 5));
     writeFile(m_folder + QStringLiteral("Documenti_Allegati/libretto.pdf"), noise(7000, 6));
@@ -174,10 +176,10 @@ void tst_Backup::holdsTheDataFilesOnly()
     const BackupWriter::Result made = backUp();
     QVERIFY2(made.made(), qPrintable(made.error));
     QCOMPARE(made.path, backupFolder() + QStringLiteral("Corvanta_2026-12-10_083000.zip"));
-    QCOMPARE(namesIn(made.path),
-             (texts({"Autoparco/Scheda_Veicolo_1.jpg", "Autoparco/Scheda_Veicolo_3.jpg", "Corvanta.ini",
-                     "Costi_Veicolo_1.pro", "Costi_Veicolo_3.pro", "Documenti_Allegati/libretto.pdf",
-                     "Documenti_Allegati/verbali/multa.txt", "Parco_Automezzi.pro", "unins000.dll"})));
+    QCOMPARE(namesIn(made.path), (texts({"Autoparco/Scheda_Veicolo_1.jpg", "Autoparco/Scheda_Veicolo_3.jpg",
+                                         "Corvanta.ini", "Costi_Veicolo_1.pro", "Costi_Veicolo_3.pro",
+                                         "Documenti_Allegati/libretto.pdf", "Documenti_Allegati/verbali/multa.txt",
+                                         "Parco_Automezzi.pro", "Storico_Automezzi.pro", "unins000.dll"})));
     const Zip::Reader reader(made.path);
     for (const Zip::Entry& entry : reader.entries())
         if (entry.name == QLatin1String("Costi_Veicolo_1.pro"))
@@ -202,6 +204,7 @@ void tst_Backup::roundTripRestoresEveryByte()
     // Everything changes: records, a photo gone, a later vehicle's files, a new attachment.
     writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(5 * TSchedaVeicolo::RecordSize, 9));
     writeFile(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), noise(TCostoVeicolo::RecordSize, 10));
+    writeFile(m_folder + QStringLiteral("Storico_Automezzi.pro"), noise(5 * TEventoVeicolo::RecordSize, 15));
     QFile::remove(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg"));
     writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_5.jpg"), noise(900, 11));
     writeFile(m_folder + QStringLiteral("Costi_Veicolo_5.pro"), noise(TCostoVeicolo::RecordSize, 12));

@@ -1,5 +1,6 @@
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
+#include "history/HistoryFile.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,8 +12,8 @@
 #include <memory>
 #include <vector>
 
-// Two programs appending to one archive, or to one cost file, on a shared folder must
-// never take the same index.
+// Two programs appending to one archive, one cost file or the history on a shared folder
+// must never take the same index, nor put one's records among the other's.
 class tst_ConcurrentAppend : public QObject {
     Q_OBJECT
 
@@ -27,14 +28,17 @@ private slots:
 
 void tst_ConcurrentAppend::twoProgramsLoseNoVehicle_data()
 {
-    QTest::addColumn<bool>("costs");
-    QTest::newRow("archive") << false;
-    QTest::newRow("cost file") << true;
+    QTest::addColumn<QString>("option");
+    QTest::newRow("archive") << QString();
+    QTest::newRow("cost file") << QStringLiteral("--costs");
+    QTest::newRow("history") << QStringLiteral("--history");
 }
 
 void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
 {
-    QFETCH(bool, costs);
+    QFETCH(QString, option);
+    const bool costs = option == QLatin1String("--costs");
+    const bool history = option == QLatin1String("--history");
     constexpr int PerProgram = 1000;
     const QStringList tags = {QStringLiteral("A"), QStringLiteral("B")};
 
@@ -47,8 +51,8 @@ void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
         auto program = std::make_unique<QProcess>();
         program->setProcessChannelMode(QProcess::ForwardedErrorChannel);
         QStringList arguments = {folder, tag, QString::number(PerProgram), QStringLiteral("--wait")};
-        if (costs)
-            arguments << QStringLiteral("--costs");
+        if (!option.isEmpty())
+            arguments << option;
         program->start(QStringLiteral(CORVANTA_ARCHIVE_APPENDER), arguments);
         programs.push_back(std::move(program));
     }
@@ -71,7 +75,20 @@ void tst_ConcurrentAppend::twoProgramsLoseNoVehicle()
 
     const int total = PerProgram * int(tags.size());
     QHash<QString, int> seen;
-    if (costs) {
+    if (history) {
+        // Each command's two events lie side by side.
+        QCOMPARE(QFileInfo(folder + HistoryFile::fileName()).size(), qint64(total) * 2 * TEventoVeicolo::RecordSize);
+        HistoryFile file(folder);
+        QCOMPARE(file.count(), total * 2);
+        for (int i = 0; i < total; ++i) {
+            const QString first = file.readNext().Nota;
+            const QString second = file.readNext().Nota;
+            QVERIFY2(first.endsWith(QLatin1String("-a")), qPrintable(first));
+            QCOMPARE(second, first.chopped(1) + QLatin1Char('b'));
+            ++seen[first.chopped(2)];
+        }
+        file.close();
+    } else if (costs) {
         QCOMPARE(QFileInfo(folder + CostFile::fileName(1)).size(), qint64(total) * TCostoVeicolo::RecordSize);
         CostFile file(folder, 1);
         QCOMPARE(file.count(), total);

@@ -2,6 +2,8 @@
 #include "archive/RecordCodec.h"
 #include "archive/VehicleArchive.h"
 #include "costs/CostFile.h"
+#include "history/HistoryEvents.h"
+#include "history/HistoryFile.h"
 #include "import/CsvReader.h"
 #include "import/ImportFields.h"
 #include "import/ImportPlan.h"
@@ -103,6 +105,7 @@ private slots:
     void undoRestoresArchive();
     void undoRefused_data();
     void undoRefused();
+    void undoRefusedForHistory();
 
 private:
     QString folder() const { return m_dir->path() + QLatin1Char('/'); }
@@ -579,6 +582,24 @@ void TestImport::undoRefused()
     QCOMPARE(ImportRun::undoRefused(),
              QStringLiteral("Attenzione: l'importazione non può essere annullata perché le schede importate sono "
                             "state modificate o l'archivio è cambiato."));
+}
+
+// The history is append-only: an imported vehicle with events there stays.
+void TestImport::undoRefusedForHistory()
+{
+    writeArchive({vehicle(QStringLiteral("OLD1"))});
+    const CsvTable table = CsvReader::readFile(fixture("excel_it.csv"));
+    const ImportFields::Matching matching = ImportFields::matchAll(table.header);
+    const LastImport done = ImportRun::append(folder(), table, matching.fields, {0, 1}, QDateTime::currentDateTime());
+    {
+        HistoryFile history(folder());
+        history.appendEvents({History::creation(1, QStringLiteral("OLD1"), 0, {}),
+                              History::creation(3, QStringLiteral("AB123CD"), 0, {})});
+    }
+    const QByteArray imported = readFile(archivePath());
+    QCOMPARE(ImportRun::undo(folder(), done), ImportRun::Undo::RefusedForHistory);
+    QCOMPARE(readFile(archivePath()), imported);
+    QVERIFY(ImportRun::undoRefusedForHistory().contains(QStringLiteral("storico")));
 }
 
 QTEST_GUILESS_MAIN(TestImport)
