@@ -318,7 +318,6 @@ int main(int argc, char* argv[])
 
     windows.frmAutoparco()->box(&TSchedaVeicolo::Marca)->setFocus();
     save(windows.frmAutoparco(), folder, QStringLiteral("card-focus"));
-    saveHistory(platform, windows.frmAutoparco(), folder);
 
     TfrmCalendario picker(windows.frmAutoparco());
     picker.setCard(windows.frmAutoparco());
@@ -454,6 +453,8 @@ int main(int argc, char* argv[])
     // Last, so that its extra costs reach no other screen.
     saveAnalysis(platform, windows.frmAutoparco(), folder);
     saveFleetAnalysis(platform, windows.frmAvvio(), folder);
+    // Last of the card's windows, so that the history it writes reaches no other picture.
+    saveHistory(platform, windows.frmAutoparco(), folder);
 
     // The import window with a file as Italian Excel writes it.
     TfrmImportaVeicoli import(windows.frmAvvio());
