@@ -17,6 +17,7 @@
 #include "deadlines/TfrmMenuScadenze.h"
 #include "deadlines/TfrmScadenzario.h"
 #include "help/TfrmGuida.h"
+#include "history/TfrmStorico.h"
 #include "import/TfrmImportaVeicoli.h"
 #include "output/TfrmAnteprimaAutomezzo.h"
 #include "output/TfrmExpAutoparco.h"
@@ -73,7 +74,8 @@ AppWindows::AppWindows()
                   TfrmScadBollo,           //
                   TfrmCopieSicurezza,      //
                   TfrmScadenzario,         //
-                  TfrmImportaVeicoli>();
+                  TfrmImportaVeicoli,      //
+                  TfrmStorico>();
 
     QObject::connect(frmPassword(), &TfrmPassword::accepted, frmPassword(), [this] { showLauncher(); });
     QObject::connect(frmPassword(), &TfrmPassword::changeRequested, frmPassword(),
