@@ -126,8 +126,11 @@ std::optional<qint64> readPlainCents(QStringView text)
     constexpr qsizetype MostDigits = 15; // 10^15 euros stay far inside 64 bits of cents
     qsizetype at = 0;
     qint64 units = 0;
-    for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at)
-        units = units * 10 + (text[at].unicode() - u'0');
+    // Digits past the most are counted, not added: the sum would overflow.
+    for (; at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9'); ++at) {
+        if (at < MostDigits)
+            units = units * 10 + (text[at].unicode() - u'0');
+    }
     if (at == 0 || at > MostDigits)
         return std::nullopt;
     if (at == text.size())

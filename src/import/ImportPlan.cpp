@@ -78,10 +78,11 @@ ArchivePlates platesOf(const QString& programFolder)
 }
 
 namespace {
-// The digits of text[from, to) as a number, or -1 when anything else is there.
+// The digits of text[from, to) as a number, or -1 when anything else is there. No part of
+// a date has more than four digits, so more than nine are refused before they overflow.
 int number(QStringView text, qsizetype from, qsizetype to)
 {
-    if (from >= to)
+    if (from >= to || to - from > 9)
         return -1;
     int value = 0;
     for (qsizetype i = from; i < to; ++i) {

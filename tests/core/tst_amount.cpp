@@ -118,6 +118,7 @@ void tst_Amount::cents_data()
     row("negative exponent", "125E-2", true, 125);
     row("tiny", "4e-9", true, 0);
     row("beyond cents", "1e30", false, 0);
+    row("thirty digits", "123456789012345678901234567890", false, 0);
     row("huge exponent", "1e999999999", false, 0);
     row("empty", "", false, 0);
     row("letters", "abc", false, 0);

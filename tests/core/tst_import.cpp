@@ -265,6 +265,9 @@ void TestImport::convertsDates_data()
     QTest::newRow("29 February of no leap year") << QStringLiteral("2025-02-29") << QStringLiteral("");
     QTest::newRow("words") << QStringLiteral("marzo 2026") << QStringLiteral("");
     QTest::newRow("year below 1000") << QStringLiteral("0099-03-05") << QStringLiteral("05/03/0099");
+    // Digits without end must not overflow on their way to a refusal.
+    QTest::newRow("ten-digit day") << QStringLiteral("9999999999/1/2030") << QStringLiteral("");
+    QTest::newRow("twenty-digit year") << QStringLiteral("1/1/99999999999999999999") << QStringLiteral("");
 }
 
 void TestImport::convertsDates()
