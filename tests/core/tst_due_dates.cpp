@@ -234,6 +234,13 @@ void tst_DueDates::countsPerPairOfVehicleAndDate()
     const DueDates::Scan found = scan();
     QCOMPARE(found.vehicles.size(), std::size_t(2));
     QCOMPARE(found.vehicles[1].position, 2);
+    // The vehicles' texts lie back to back in one buffer; the second's must not run into the first's.
+    using DueDates::Text;
+    QCOMPARE(found.text(found.vehicles[0], Text::Targa).toString(), QStringLiteral("AA111AA"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Targa).toString(), QStringLiteral("BB222BB"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Tipo).toString(), QStringLiteral("Autovettura"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Autista).toString(), QStringLiteral("Mario Rossi"));
+    QCOMPARE(found.makeAndModel(found.vehicles[1]), QStringLiteral("Fiat Panda 1.2"));
     // The launcher and the menu count without keeping rows, and must count the same.
     const DueDates::Scan counted = DueDates::scan(m_folder, Today, DueDates::Detail::CountsOnly);
     QVERIFY(counted.rows.empty());
