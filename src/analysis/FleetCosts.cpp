@@ -1,5 +1,6 @@
 #include "analysis/FleetCosts.h"
 
+#include "archive/InTwoHalves.h"
 #include "archive/RecordScanner.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
@@ -12,7 +13,6 @@
 
 #include <algorithm>
 #include <array>
-#include <thread>
 
 QList<int> FleetCosts::years() const
 {
@@ -159,16 +159,14 @@ FleetCosts readFleetCosts(const QString& programFolder, const std::function<void
         RecordScanner scanner(archive.records());
         // The cost files are many and small: a thread of its own reads the second half while
         // this one reads the archive and the first half, which tells the progress of both.
-        const int count = scanner.count();
-        const int half = count / 2;
-        std::thread other([&] { readPart(programFolder, half, count, second, {}, cancelled); });
-        struct Joined {
-            std::thread& thread;
-            ~Joined() { thread.join(); }
-        } joined{other};
-        readVehicles(scanner, fleet.vehicles);
-        archive.close();
-        readPart(programFolder, 0, half, first, progress, cancelled);
+        InTwoHalves::read(
+            scanner.count(),
+            [&](int from, int to) {
+                readVehicles(scanner, fleet.vehicles);
+                archive.close();
+                readPart(programFolder, from, to, first, progress, cancelled);
+            },
+            [&](int from, int to) { readPart(programFolder, from, to, second, {}, cancelled); });
     } catch (const FileAccessError&) {
         fleet.vehicles.clear();
         fleet.archiveRead = false;

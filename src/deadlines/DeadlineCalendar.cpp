@@ -37,24 +37,28 @@ icalcomponent* displayAlarm(const QByteArray& description, int seconds)
     return alarm;
 }
 
-QString descriptionOf(const DueDates::Vehicle& vehicle)
+QString descriptionOf(const DueDates::Scan& scan, const DueDates::Vehicle& vehicle)
 {
+    using DueDates::Text;
     return QStringLiteral("Tipo: %1\nProprietario: %2\nAutista: %3")
-        .arg(vehicle.tipo, vehicle.proprietario, vehicle.autista);
+        .arg(scan.text(vehicle, Text::Tipo), scan.text(vehicle, Text::Proprietario), scan.text(vehicle, Text::Autista));
 }
 
-icalcomponent* eventOf(const DueDates::Vehicle& vehicle, const DueDates::Row& row, const icaltimetype& stamp)
+icalcomponent* eventOf(const DueDates::Scan& scan, const DueDates::Row& row, const icaltimetype& stamp)
 {
+    const DueDates::Vehicle& vehicle = scan.vehicles[static_cast<std::size_t>(row.vehicle)];
     const QDate day = QDate::fromJulianDay(row.julianDay);
     const QByteArray summary =
-        QStringLiteral("%1: %2 (%3)").arg(DueDates::nameOf(row.kind), vehicle.makeAndModel(), vehicle.targa).toUtf8();
+        QStringLiteral("%1: %2 (%3)")
+            .arg(QLatin1String(row.kind->label), scan.makeAndModel(vehicle), scan.text(vehicle, DueDates::Text::Targa))
+            .toUtf8();
     icalcomponent* event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-    icalcomponent_add_property(event, icalproperty_new_uid(uidOf(vehicle, row.kind).constData()));
+    icalcomponent_add_property(event, icalproperty_new_uid(uidOf(scan, vehicle, *row.kind).constData()));
     icalcomponent_add_property(event, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(event, icalproperty_new_dtstart(dateOf(day)));
     icalcomponent_add_property(event, icalproperty_new_dtend(dateOf(day.addDays(1))));
     icalcomponent_add_property(event, icalproperty_new_summary(summary.constData()));
-    icalcomponent_add_property(event, icalproperty_new_description(descriptionOf(vehicle).toUtf8().constData()));
+    icalcomponent_add_property(event, icalproperty_new_description(descriptionOf(scan, vehicle).toUtf8().constData()));
     icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
     constexpr int Day = 24 * 60 * 60;
     icalcomponent_add_component(event, displayAlarm(summary, -7 * Day));
@@ -64,11 +68,12 @@ icalcomponent* eventOf(const DueDates::Vehicle& vehicle, const DueDates::Row& ro
 
 } // namespace
 
-QByteArray uidOf(const DueDates::Vehicle& vehicle, DueDates::Kind kind)
+QByteArray uidOf(const DueDates::Scan& scan, const DueDates::Vehicle& vehicle, const DeadlineKind& kind)
 {
     // The plate in hexadecimal: any text it holds stays a plain UID.
-    return "corvanta-" + QByteArray::number(vehicle.position) + '-' + vehicle.targa.toUtf8().toHex() + '-' +
-           DueDates::nameOf(kind).toLower().toLatin1() + "@corvanta";
+    return "corvanta-" + QByteArray::number(vehicle.position) + '-' +
+           scan.text(vehicle, DueDates::Text::Targa).toUtf8().toHex() + '-' + QByteArray(kind.label).toLower() +
+           "@corvanta";
 }
 
 QByteArray text(const DueDates::Scan& scan, const QDateTime& stamp)
@@ -81,8 +86,7 @@ QByteArray text(const DueDates::Scan& scan, const QDateTime& stamp)
     for (const DueDates::Row& row : scan.rows) {
         if (row.urgency == DueDates::Urgency::Unreadable)
             continue;
-        const DueDates::Vehicle& vehicle = scan.vehicles[static_cast<std::size_t>(row.vehicle)];
-        icalcomponent_add_component(calendar.get(), eventOf(vehicle, row, stampTime));
+        icalcomponent_add_component(calendar.get(), eventOf(scan, row, stampTime));
     }
     char* written = icalcomponent_as_ical_string_r(calendar.get());
     const QByteArray bytes(written);

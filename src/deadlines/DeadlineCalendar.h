@@ -12,7 +12,7 @@
 namespace DeadlineCalendar {
 // The event's UID: the same while the vehicle keeps its position and plate, so that a
 // calendar importing the file again updates the event instead of adding a second one.
-QByteArray uidOf(const DueDates::Vehicle& vehicle, DueDates::Kind kind);
+QByteArray uidOf(const DueDates::Scan& scan, const DueDates::Vehicle& vehicle, const DeadlineKind& kind);
 
 // The whole iCalendar text; stamp is the moment of the export (DTSTAMP).
 QByteArray text(const DueDates::Scan& scan, const QDateTime& stamp);

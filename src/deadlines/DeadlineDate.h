@@ -16,10 +16,4 @@ std::optional<QDate> read(QStringView text);
 // The same reading of stored bytes that hold exactly "dd/mm/yyyy", with no decoding; nothing
 // for any other form, which read() then takes.
 std::optional<QDate> readAsWritten(QByteArrayView stored);
-
-// Whether a deadline on day is overdue or falls within the 7 days after today: day <= today + 7.
-inline bool isDue(QDate day, QDate today)
-{
-    return day.toJulianDay() <= today.toJulianDay() + 7;
-}
 } // namespace DeadlineDate

@@ -11,8 +11,6 @@ namespace {
 using DueDates::Urgency;
 
 const QString DateFormat = QStringLiteral("dd/MM/yyyy");
-// Italian law keeps the insurance cover for this many days after its due date.
-constexpr int InsuranceGraceDays = 15;
 
 const QColor OverdueTint(0xFF, 0xC8, 0xC8);
 const QColor SoonTint(0xFF, 0xE0, 0xB0);
@@ -37,8 +35,9 @@ QString stateText(const DueDates::Row& row, QDate today)
         text = QStringLiteral("Scade domani");
     else
         text = QStringLiteral("Tra %1 giorni").arg(days);
-    if (row.kind == DueDates::Kind::Assicurazione && days < 0 && days >= -InsuranceGraceDays) {
-        const QDate coverEnds = QDate::fromJulianDay(row.julianDay + InsuranceGraceDays);
+    const int graceDays = row.kind->graceDays;
+    if (days < 0 && days >= -graceDays) {
+        const QDate coverEnds = QDate::fromJulianDay(row.julianDay + graceDays);
         text += QStringLiteral(" (tolleranza fino al %1)").arg(coverEnds.toString(DateFormat));
     }
     return text;
@@ -97,24 +96,13 @@ void DeadlineRegisterModel::setPeriod(Period period)
     endResetModel();
 }
 
+// A period holds the dates of its class and of every more urgent one, and the unreadable ones.
 bool DeadlineRegisterModel::inPeriod(const DueDates::Row& row) const
 {
-    if (row.urgency == Urgency::Unreadable)
-        return true;
-    const qint64 days = row.julianDay - m_today.toJulianDay();
-    switch (m_period) {
-    case Period::Overdue:
-        return days < 0;
-    case Period::Within7:
-        return days <= 7;
-    case Period::Within30:
-        return days <= 30;
-    case Period::Within90:
-        return days <= 90;
-    case Period::All:
-        break;
-    }
-    return true;
+    // The least urgent class of each period, in the order of Period.
+    static constexpr Urgency Widest[] = {Urgency::Overdue, Urgency::Within7, Urgency::Within30, Urgency::Within90,
+                                         Urgency::Later};
+    return row.urgency == Urgency::Unreadable || row.urgency <= Widest[static_cast<int>(m_period)];
 }
 
 void DeadlineRegisterModel::pick()
@@ -142,11 +130,11 @@ QString DeadlineRegisterModel::text(int row, int column) const
     const bool unreadable = due.urgency == Urgency::Unreadable;
     switch (column) {
     case Scadenza:
-        return DueDates::nameOf(due.kind);
+        return QLatin1String(due.kind->label);
     case Veicolo:
-        return vehicleAt(row).makeAndModel();
+        return m_scan.makeAndModel(vehicleAt(row));
     case Targa:
-        return vehicleAt(row).targa;
+        return m_scan.text(vehicleAt(row), DueDates::Text::Targa).toString();
     case Data:
         return unreadable ? m_scan.unreadableText(due) : QDate::fromJulianDay(due.julianDay).toString(DateFormat);
     case Giorni:
@@ -181,9 +169,9 @@ QVariant DeadlineRegisterModel::data(const QModelIndex& index, int role) const
             return due.urgency == Urgency::Unreadable ? std::numeric_limits<qint64>::max() : due.julianDay;
         return text(index.row(), index.column());
     case Qt::BackgroundRole:
-        if (due.urgency == Urgency::Overdue)
+        if (DeadlineRule::isOverdue(due.urgency))
             return QBrush(OverdueTint);
-        if (due.urgency == Urgency::Within7)
+        if (DeadlineRule::isDue(due.urgency))
             return QBrush(SoonTint);
         return {};
     case Qt::TextAlignmentRole:

@@ -4,6 +4,7 @@
 #include "archive/VehicleArchive.h"
 #include "deadlines/DeadlineDate.h"
 #include "deadlines/DeadlineLine.h"
+#include "deadlines/DeadlineRule.h"
 #include "lists/LineOrder.h"
 #include "lists/StoredLine.h"
 
@@ -25,13 +26,13 @@ DeadlineScan scanDeadlines(const QString& programFolder, QString TSchedaVeicolo:
             const QString& due = vehicle.*deadline;
             if (due.isEmpty())
                 continue;
-            const std::optional<QDate> day = DeadlineDate::read(due);
-            if (!day) {
+            const DeadlineRule::Urgency urgency = DeadlineRule::urgencyOf(DeadlineDate::read(due), today);
+            if (urgency == DeadlineRule::Urgency::Unreadable) {
                 // One mistyped date must not hide every later vehicle's deadline.
                 ++scan.unreadableDates;
                 continue;
             }
-            if (!DeadlineDate::isDue(*day, today))
+            if (!DeadlineRule::isDue(urgency))
                 continue;
             lines.append(line.build(bytes));
         }

@@ -1,12 +1,14 @@
 #include "deadlines/DueDates.h"
 
+#include "archive/InTwoHalves.h"
 #include "archive/RecordScanner.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "deadlines/DeadlineDate.h"
 
 #include <algorithm>
-#include <thread>
+#include <array>
 
 namespace DueDates {
 
@@ -14,55 +16,17 @@ namespace {
 
 using V = TSchedaVeicolo;
 
-QString V::*const Members[KindCount] = {&V::ScadRevisione, &V::ScadTagliando, &V::ScadAssicurazione, &V::ScadBollo};
+// The members of Text, in its order.
+constexpr QString V::*TextMembers[TextCount] = {&V::Marca, &V::Modello,      &V::Targa,
+                                                &V::Tipo,  &V::Proprietario, &V::Autista};
 
-constexpr Kind Kinds[KindCount] = {Kind::Revisione, Kind::Tagliando, Kind::Assicurazione, Kind::Bollo};
-
-} // namespace
-
-QString V::*memberOf(Kind kind)
+std::size_t indexOf(const DeadlineKind& kind)
 {
-    return Members[static_cast<int>(kind)];
+    const std::vector<const DeadlineKind*>& kinds = DeadlineKinds::all();
+    return static_cast<std::size_t>(std::find(kinds.begin(), kinds.end(), &kind) - kinds.begin());
 }
 
-QString nameOf(Kind kind)
-{
-    switch (kind) {
-    case Kind::Revisione:
-        return QStringLiteral("Revisione");
-    case Kind::Tagliando:
-        return QStringLiteral("Tagliando");
-    case Kind::Assicurazione:
-        return QStringLiteral("Assicurazione");
-    case Kind::Bollo:
-        break;
-    }
-    return QStringLiteral("Bollo");
-}
-
-Urgency urgencyOf(QDate day, QDate today)
-{
-    const qint64 days = today.daysTo(day);
-    if (days < 0)
-        return Urgency::Overdue;
-    if (days <= 7)
-        return Urgency::Within7;
-    if (days <= 30)
-        return Urgency::Within30;
-    return Urgency::Later;
-}
-
-QString Vehicle::makeAndModel() const
-{
-    if (modello.isEmpty())
-        return marca;
-    if (marca.isEmpty())
-        return modello;
-    return marca + QLatin1Char(' ') + modello;
-}
-
-namespace {
-void count(Scan& result, Kind kind, Urgency urgency)
+void count(Scan& result, std::size_t kind, Urgency urgency)
 {
     switch (urgency) {
     case Urgency::Overdue:
@@ -77,23 +41,25 @@ void count(Scan& result, Kind kind, Urgency urgency)
     case Urgency::Unreadable:
         ++result.counts.unreadable;
         break;
+    case Urgency::Within90:
     case Urgency::Later:
         break;
     }
-    DueOfKind& ofKind = result.ofKind[static_cast<int>(kind)];
-    ofKind.due += urgency == Urgency::Overdue || urgency == Urgency::Within7;
-    ofKind.overdue += urgency == Urgency::Overdue;
+    DueOfKind& ofKind = result.ofKind[kind];
+    ofKind.due += DeadlineRule::isDue(urgency);
+    ofKind.overdue += DeadlineRule::isOverdue(urgency);
 }
-// Reads the four due dates of a record: a date as the card writes it from its bytes, any
-// other decoded into one reused buffer, and only an unreadable one kept as text.
+
+// Reads the due dates of a record: a date as the card writes it from its bytes, any other
+// decoded into one reused buffer, and only an unreadable one kept as text.
 class DateReader {
 public:
-    explicit DateReader(QDate today) : m_today(today)
+    explicit DateReader(QDate today) : m_today(today), m_kinds(DeadlineKinds::all())
     {
         int widest = 0;
-        for (int k = 0; k < KindCount; ++k) {
-            m_places[k] = storedField(Members[k]);
-            widest = std::max(widest, m_places[k].capacity);
+        for (const DeadlineKind* kind : m_kinds) {
+            m_places.push_back(storedField(kind->deadline));
+            widest = std::max(widest, m_places.back().capacity);
         }
         m_date.resize(static_cast<std::size_t>(widest));
     }
@@ -103,7 +69,7 @@ public:
     bool read(QByteArrayView bytes, Scan& result, bool keepRows, int vehicle)
     {
         bool anyDate = false;
-        for (int k = 0; k < KindCount; ++k) {
+        for (std::size_t k = 0; k < m_kinds.size(); ++k) {
             // Trimmed: a date of blanks alone, as a file written elsewhere may hold, is no date.
             const QByteArrayView stored =
                 StoredText::trimmedBytes(bytes.data() + m_places[k].offset, m_places[k].capacity);
@@ -111,24 +77,21 @@ public:
                 continue;
             Row row;
             row.vehicle = vehicle;
-            row.kind = Kinds[k];
+            row.kind = m_kinds[k];
             std::optional<QDate> day = DeadlineDate::readAsWritten(stored);
             QStringView text;
             if (!day) {
                 text = QStringView(m_date.data(), StoredText::decodeTo(stored, m_date.data()) - m_date.data());
                 day = DeadlineDate::read(text);
             }
+            row.urgency = DeadlineRule::urgencyOf(day, m_today);
             if (day) {
                 row.julianDay = day->toJulianDay();
-                row.urgency = urgencyOf(*day, m_today);
-            } else {
-                row.urgency = Urgency::Unreadable;
-                if (keepRows) {
-                    row.unreadableText = static_cast<int>(result.unreadableTexts.size());
-                    result.unreadableTexts.push_back(text.toString());
-                }
+            } else if (keepRows) {
+                row.unreadableText = static_cast<int>(result.unreadableTexts.size());
+                result.unreadableTexts.push_back(text.toString());
             }
-            count(result, row.kind, row.urgency);
+            count(result, k, row.urgency);
             if (keepRows)
                 result.rows.push_back(row);
             anyDate = true;
@@ -138,8 +101,47 @@ public:
 
 private:
     QDate m_today;
-    StoredField m_places[KindCount];
+    const std::vector<const DeadlineKind*>& m_kinds;
+    std::vector<StoredField> m_places;
     std::vector<QChar> m_date;
+};
+
+// Lays the texts of a vehicle into Scan::texts, decoded straight from the record's bytes:
+// one buffer sized once for the whole archive instead of six strings per vehicle.
+class TextReader {
+public:
+    TextReader()
+    {
+        for (int t = 0; t < TextCount; ++t) {
+            m_places[static_cast<std::size_t>(t)] = storedField(TextMembers[t]);
+            m_widest += m_places[static_cast<std::size_t>(t)].capacity;
+        }
+    }
+
+    // Room for the texts of count records; only the part written is ever touched.
+    void reserve(QString& texts, int count) const { texts.resize(qsizetype(count) * m_widest); }
+
+    // The vehicle at position with its texts written at used, which moves past them.
+    Vehicle read(QByteArrayView bytes, int position, QString& texts, qsizetype& used) const
+    {
+        Vehicle vehicle;
+        vehicle.position = position;
+        vehicle.textsFrom = static_cast<int>(used);
+        QChar* const from = texts.data() + used;
+        QChar* out = from;
+        for (std::size_t t = 0; t < m_places.size(); ++t) {
+            const QByteArrayView stored =
+                StoredText::trimmedBytes(bytes.data() + m_places[t].offset, m_places[t].capacity);
+            vehicle.lengths[t] = static_cast<std::uint8_t>(stored.size()); // a field holds at most 255 bytes
+            out = StoredText::decodeTo(stored, out);
+        }
+        used += out - from;
+        return vehicle;
+    }
+
+private:
+    std::array<StoredField, TextCount> m_places;
+    int m_widest = 0;
 };
 
 // Counting only, an archive this long is read in two halves, one on a thread of its own:
@@ -157,67 +159,80 @@ void countRange(FixedRecordFile& records, int first, int end, QDate today, Scan&
 
 void countInHalves(const QString& programFolder, FixedRecordFile& records, int count, QDate today, Scan& result)
 {
-    const int half = count / 2;
     Scan second;
-    std::thread other([&] {
-        try {
-            VehicleArchive own(programFolder);
-            countRange(own.records(), half, count, today, second);
-            own.close();
-        } catch (const FileAccessError&) {
-            second.complete = false;
-        }
-    });
-    try {
-        countRange(records, 0, half, today, result);
-    } catch (...) {
-        other.join();
-        throw;
-    }
-    other.join();
+    InTwoHalves::read(
+        count, [&](int first, int end) { countRange(records, first, end, today, result); },
+        [&](int first, int end) {
+            try {
+                VehicleArchive own(programFolder);
+                countRange(own.records(), first, end, today, second);
+                own.close();
+            } catch (const FileAccessError&) {
+                second.complete = false;
+            }
+        });
     result.complete = result.complete && second.complete;
     result.counts.add(second.counts);
-    for (int k = 0; k < KindCount; ++k)
+    for (std::size_t k = 0; k < result.ofKind.size(); ++k)
         result.ofKind[k].add(second.ofKind[k]);
 }
+
+void readWithTexts(FixedRecordFile& records, QDate today, Scan& result)
+{
+    DateReader dates(today);
+    const TextReader texts;
+    RecordScanner scanner(records);
+    // Most vehicles carry every date; one allocation each instead of growing copies.
+    result.rows.reserve(static_cast<std::size_t>(scanner.count()) * DeadlineKinds::all().size());
+    result.vehicles.reserve(static_cast<std::size_t>(scanner.count()));
+    texts.reserve(result.texts, scanner.count());
+    qsizetype used = 0;
+    QByteArrayView bytes;
+    try {
+        while (scanner.next(bytes)) {
+            if (dates.read(bytes, result, true, static_cast<int>(result.vehicles.size())))
+                result.vehicles.push_back(texts.read(bytes, scanner.index() + 1, result.texts, used));
+        }
+    } catch (...) {
+        result.texts.resize(used);
+        throw;
+    }
+    result.texts.resize(used);
+}
+
 } // namespace
 
 Scan scan(const QString& programFolder, QDate today, Detail detail)
 {
     Scan result;
-    const bool keepRows = detail == Detail::VehicleTexts;
-    DateReader reader(today);
-    const FieldDecoder<V> vehicleDecoder({&V::Marca, &V::Modello, &V::Targa, &V::Tipo, &V::Proprietario, &V::Autista});
     try {
         VehicleArchive archive(programFolder);
         const int count = archive.records().count();
-        if (!keepRows && count >= HalvedFrom) {
+        if (detail == Detail::VehicleTexts)
+            readWithTexts(archive.records(), today, result);
+        else if (count >= HalvedFrom)
             countInHalves(programFolder, archive.records(), count, today, result);
-            archive.close();
-            return result;
-        }
-        RecordScanner scanner(archive.records());
-        if (keepRows) {
-            // Most vehicles carry all four dates; one allocation instead of a growing copy.
-            result.rows.reserve(static_cast<std::size_t>(scanner.count()) * KindCount);
-            result.vehicles.reserve(static_cast<std::size_t>(scanner.count()));
-        }
-        QByteArrayView bytes;
-        V record;
-        while (scanner.next(bytes)) {
-            const int vehicle = static_cast<int>(result.vehicles.size());
-            if (!reader.read(bytes, result, keepRows, vehicle) || !keepRows)
-                continue;
-            vehicleDecoder.decode(bytes, record);
-            result.vehicles.push_back({scanner.index() + 1, std::move(record.Marca), std::move(record.Modello),
-                                       std::move(record.Targa), std::move(record.Tipo), std::move(record.Proprietario),
-                                       std::move(record.Autista)});
-        }
+        else
+            countRange(archive.records(), 0, count, today, result);
         archive.close();
     } catch (const FileAccessError&) {
         result.complete = false;
     }
     return result;
+}
+
+QStringView Scan::text(const Vehicle& vehicle, Text which) const
+{
+    qsizetype from = vehicle.textsFrom;
+    const auto t = static_cast<std::size_t>(which);
+    for (std::size_t before = 0; before < t; ++before)
+        from += vehicle.lengths[before];
+    return QStringView(texts).mid(from, vehicle.lengths[t]);
+}
+
+QString Scan::makeAndModel(const Vehicle& vehicle) const
+{
+    return VehicleTitle::makeAndModel(text(vehicle, Text::Marca).toString(), text(vehicle, Text::Modello).toString());
 }
 
 QString Scan::unreadableText(const Row& row) const
@@ -244,9 +259,9 @@ Counts countAll(const Scan& scan)
     return scan.counts;
 }
 
-DueOfKind countOfKind(const Scan& scan, Kind kind)
+DueOfKind countOfKind(const Scan& scan, const DeadlineKind& kind)
 {
-    return scan.ofKind[static_cast<int>(kind)];
+    return scan.ofKind[indexOf(kind)];
 }
 
 } // namespace DueDates

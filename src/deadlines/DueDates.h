@@ -1,9 +1,11 @@
 #pragma once
 
-#include "archive/TSchedaVeicolo.h"
+#include "deadlines/DeadlineKind.h"
+#include "deadlines/DeadlineRule.h"
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
 #include <cstdint>
 #include <vector>
@@ -13,36 +15,27 @@
 // from here, so they can never disagree.
 namespace DueDates {
 
-enum class Kind : std::uint8_t { Revisione, Tagliando, Assicurazione, Bollo };
-constexpr int KindCount = 4;
+using DeadlineRule::Urgency;
 
-// The record member of a kind's date and its name as the register shows it.
-QString TSchedaVeicolo::*memberOf(Kind kind);
-QString nameOf(Kind kind);
+// The texts of a vehicle that the register and the calendar show, in the order they lie
+// in Scan::texts.
+enum class Text : std::uint8_t { Marca, Modello, Targa, Tipo, Proprietario, Autista };
+constexpr int TextCount = 6;
 
-enum class Urgency : std::uint8_t {
-    Overdue,    // before today
-    Within7,    // today up to today + 7
-    Within30,   // after today + 7 up to today + 30
-    Later,      // after today + 30
-    Unreadable, // a date that cannot be read
-};
-
-Urgency urgencyOf(QDate day, QDate today);
-
-// What the register and the calendar show of a vehicle, shared by its four rows.
+// What the register and the calendar show of a vehicle, shared by its rows. Its texts lie
+// back to back in Scan::texts, so that a vehicle owns no string of its own.
 struct Vehicle {
-    int position = 0; // 1-based
-    QString marca, modello, targa, tipo, proprietario, autista;
-    QString makeAndModel() const;
+    int position = 0;  // 1-based
+    int textsFrom = 0; // where its first text begins in Scan::texts
+    std::uint8_t lengths[TextCount] = {};
 };
 
 struct Row {
-    int vehicle = 0;      // index into Scan::vehicles
-    qint64 julianDay = 0; // the date read; 0 for an unreadable one
-    Kind kind = Kind::Revisione;
-    Urgency urgency = Urgency::Later;
+    const DeadlineKind* kind = nullptr;
+    qint64 julianDay = 0;    // the date read; 0 for an unreadable one
+    int vehicle = 0;         // index into Scan::vehicles
     int unreadableText = -1; // index into Scan::unreadableTexts, for an unreadable date only
+    Urgency urgency = Urgency::Later;
 };
 
 struct Counts {
@@ -59,15 +52,19 @@ struct DueOfKind {
     void add(const DueOfKind& other);
 };
 
-// Rows hold no text of their own, so that 400,000 of them stay small and cheap to move.
+// Rows and vehicles hold no text of their own, so that 400,000 rows stay small and cheap to move.
 struct Scan {
     std::vector<Vehicle> vehicles;        // those with a due date; empty when counting only
-    std::vector<Row> rows;                // archive order, then the four kinds in their order
+    std::vector<Row> rows;                // archive order, then the kinds in their order
+    QString texts;                        // the vehicles' texts, back to back
     std::vector<QString> unreadableTexts; // the unreadable dates as stored
     bool complete = true;                 // false when the archive failed part-way
     Counts counts;                        // of every date read, rows kept or not
-    DueOfKind ofKind[KindCount];
+    std::vector<DueOfKind> ofKind = std::vector<DueOfKind>(DeadlineKinds::all().size()); // as all() orders them
 
+    QStringView text(const Vehicle& vehicle, Text text) const;
+    // "Marca Modello", or the one of the two that is not empty.
+    QString makeAndModel(const Vehicle& vehicle) const;
     // The text of an unreadable date; empty for a readable one.
     QString unreadableText(const Row& row) const;
 };
@@ -82,8 +79,8 @@ Scan scan(const QString& programFolder, QDate today, Detail detail = Detail::Veh
 
 Counts countAll(const Scan& scan);
 
-// What a deadline list of that kind would show (overdue or within 7 days), and how many
+// What the deadline list of that kind would show (overdue or within 7 days), and how many
 // of them are overdue.
-DueOfKind countOfKind(const Scan& scan, Kind kind);
+DueOfKind countOfKind(const Scan& scan, const DeadlineKind& kind);
 
 } // namespace DueDates

@@ -31,10 +31,18 @@ const Controls::Picture Pictures[] = {
     {"icoIstruzioni", {112, 480, 777, 56}},
 };
 
-// The badge beside each list button, in the order of DueDates::Kind.
-const char* const BadgeNames[DueDates::KindCount] = {"lblContaRevisione", "lblContaTagliando", "lblContaAssicurazione",
-                                                     "lblContaBollo"};
-const int ButtonTops[DueDates::KindCount] = {215, 275, 335, 395};
+// The badge beside each list button: the kind it counts, its name and its button's top.
+struct Badge {
+    const DeadlineKind& kind;
+    const char* name;
+    int buttonTop;
+};
+const Badge Badges[] = {
+    {DeadlineKinds::Revisione, "lblContaRevisione", 215},
+    {DeadlineKinds::Tagliando, "lblContaTagliando", 275},
+    {DeadlineKinds::Assicurazione, "lblContaAssicurazione", 335},
+    {DeadlineKinds::Bollo, "lblContaBollo", 395},
+};
 constexpr int BadgeSize = 28;
 
 QLabel* badge(QWidget* parent, const char* name, int buttonTop)
@@ -90,8 +98,8 @@ TfrmMenuScadenze::TfrmMenuScadenze(QWidget* parent) : QWidget(parent)
         {"imgEsci", {826, 604, 140, 67}, nullptr, &TfrmMenuScadenze::imgEsciClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
-    for (int k = 0; k < DueDates::KindCount; ++k)
-        m_badges[k] = badge(panContainer, BadgeNames[k], ButtonTops[k]);
+    for (std::size_t b = 0; b < std::size(Badges); ++b)
+        m_badges[b] = badge(panContainer, Badges[b].name, Badges[b].buttonTop);
 }
 
 void TfrmMenuScadenze::showEvent(QShowEvent* event)
@@ -107,8 +115,8 @@ void TfrmMenuScadenze::subConteggi()
     const Platform& platform = Platform::instance();
     const DueDates::Scan scan =
         DueDates::scan(platform.programFolder(), platform.today(), DueDates::Detail::CountsOnly);
-    for (int k = 0; k < DueDates::KindCount; ++k)
-        showCount(m_badges[k], DueDates::countOfKind(scan, static_cast<DueDates::Kind>(k)));
+    for (std::size_t b = 0; b < std::size(Badges); ++b)
+        showCount(m_badges[b], DueDates::countOfKind(scan, Badges[b].kind));
 }
 
 void TfrmMenuScadenze::btnRevisioneClick()

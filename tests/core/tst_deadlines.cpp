@@ -1,6 +1,7 @@
 #include "archive/VehicleArchive.h"
 #include "deadlines/DeadlineDate.h"
 #include "deadlines/DeadlineLine.h"
+#include "deadlines/DeadlineRule.h"
 #include "deadlines/DeadlineScan.h"
 
 #include "FileTest.h"
@@ -126,7 +127,7 @@ void tst_Deadlines::dueWithinSevenDays()
     QFETCH(QDate, deadline);
     QFETCH(bool, due);
 
-    QCOMPARE(DeadlineDate::isDue(deadline, today), due);
+    QCOMPARE(DeadlineRule::isDue(DeadlineRule::urgencyOf(deadline, today)), due);
 }
 
 void tst_Deadlines::scanListsDueVehiclesSorted()

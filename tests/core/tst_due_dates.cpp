@@ -21,8 +21,8 @@
 
 namespace {
 
-using DueDates::Kind;
 using DueDates::Urgency;
+using Kind = const DeadlineKind*;
 using Period = DeadlineRegisterModel::Period;
 
 const QDate Today(2026, 3, 10);
@@ -69,7 +69,7 @@ DueDates::Row rowAt(int offset, Kind kind)
     DueDates::Row row;
     row.kind = kind;
     row.julianDay = Today.addDays(offset).toJulianDay();
-    row.urgency = DueDates::urgencyOf(Today.addDays(offset), Today);
+    row.urgency = DeadlineRule::urgencyOf(Today.addDays(offset), Today);
     return row;
 }
 
@@ -120,7 +120,7 @@ QList<Event> readCalendar(const QByteArray& text)
 
 } // namespace
 
-Q_DECLARE_METATYPE(DueDates::Kind)
+Q_DECLARE_METATYPE(const DeadlineKind*)
 Q_DECLARE_METATYPE(DueDates::Urgency)
 Q_DECLARE_METATYPE(DeadlineRegisterModel::Period)
 Q_DECLARE_METATYPE(DueSummary::Tone)
@@ -181,7 +181,9 @@ void tst_DueDates::urgencyAtEachBoundary_data()
     QTest::newRow("T + 7") << dayText(7) << Urgency::Within7;
     QTest::newRow("T + 8") << dayText(8) << Urgency::Within30;
     QTest::newRow("T + 30") << dayText(30) << Urgency::Within30;
-    QTest::newRow("T + 31") << dayText(31) << Urgency::Later;
+    QTest::newRow("T + 31") << dayText(31) << Urgency::Within90;
+    QTest::newRow("T + 90") << dayText(90) << Urgency::Within90;
+    QTest::newRow("T + 91") << dayText(91) << Urgency::Later;
     QTest::newRow("two-digit year, 2049") << QStringLiteral("1/1/49") << Urgency::Later;
     QTest::newRow("two-digit year, 1950") << QStringLiteral("1/1/50") << Urgency::Overdue;
     QTest::newRow("31 February") << QStringLiteral("31/02/2026") << Urgency::Unreadable;
@@ -201,7 +203,7 @@ void tst_DueDates::urgencyAtEachBoundary()
     QVERIFY(found.complete);
     QCOMPARE(found.rows.size(), std::size_t(1));
     QCOMPARE(found.rows[0].urgency, urgency);
-    QCOMPARE(found.rows[0].kind, Kind::Revisione);
+    QCOMPARE(found.rows[0].kind, &DeadlineKinds::Revisione);
     QCOMPARE(found.unreadableText(found.rows[0]), urgency == Urgency::Unreadable ? date : QString());
 }
 
@@ -232,6 +234,13 @@ void tst_DueDates::countsPerPairOfVehicleAndDate()
     const DueDates::Scan found = scan();
     QCOMPARE(found.vehicles.size(), std::size_t(2));
     QCOMPARE(found.vehicles[1].position, 2);
+    // The vehicles' texts lie back to back in one buffer; the second's must not run into the first's.
+    using DueDates::Text;
+    QCOMPARE(found.text(found.vehicles[0], Text::Targa).toString(), QStringLiteral("AA111AA"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Targa).toString(), QStringLiteral("BB222BB"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Tipo).toString(), QStringLiteral("Autovettura"));
+    QCOMPARE(found.text(found.vehicles[1], Text::Autista).toString(), QStringLiteral("Mario Rossi"));
+    QCOMPARE(found.makeAndModel(found.vehicles[1]), QStringLiteral("Fiat Panda 1.2"));
     // The launcher and the menu count without keeping rows, and must count the same.
     const DueDates::Scan counted = DueDates::scan(m_folder, Today, DueDates::Detail::CountsOnly);
     QVERIFY(counted.rows.empty());
@@ -242,11 +251,11 @@ void tst_DueDates::countsPerPairOfVehicleAndDate()
         QCOMPARE(counts.within7, 1);
         QCOMPARE(counts.within30, 1);
         QCOMPARE(counts.unreadable, 1);
-        QCOMPARE(DueDates::countOfKind(*each, Kind::Bollo).due, 2);
-        QCOMPARE(DueDates::countOfKind(*each, Kind::Bollo).overdue, 1);
-        QCOMPARE(DueDates::countOfKind(*each, Kind::Tagliando).due, 0);
-        QCOMPARE(DueDates::countOfKind(*each, Kind::Assicurazione).due, 0);
-        QCOMPARE(DueDates::countOfKind(*each, Kind::Revisione).overdue, 1);
+        QCOMPARE(DueDates::countOfKind(*each, DeadlineKinds::Bollo).due, 2);
+        QCOMPARE(DueDates::countOfKind(*each, DeadlineKinds::Bollo).overdue, 1);
+        QCOMPARE(DueDates::countOfKind(*each, DeadlineKinds::Tagliando).due, 0);
+        QCOMPARE(DueDates::countOfKind(*each, DeadlineKinds::Assicurazione).due, 0);
+        QCOMPARE(DueDates::countOfKind(*each, DeadlineKinds::Revisione).overdue, 1);
     }
 }
 
@@ -278,9 +287,9 @@ void tst_DueDates::longArchiveCountedInHalves()
     QCOMPARE(b.within30, a.within30);
     QCOMPARE(b.unreadable, a.unreadable);
     QCOMPARE(a.unreadable, (Records + 6) / 7);
-    for (const Kind kind : {Kind::Revisione, Kind::Tagliando, Kind::Assicurazione, Kind::Bollo}) {
-        QCOMPARE(DueDates::countOfKind(halved, kind).due, DueDates::countOfKind(whole, kind).due);
-        QCOMPARE(DueDates::countOfKind(halved, kind).overdue, DueDates::countOfKind(whole, kind).overdue);
+    for (const DeadlineKind* kind : DeadlineKinds::all()) {
+        QCOMPARE(DueDates::countOfKind(halved, *kind).due, DueDates::countOfKind(whole, *kind).due);
+        QCOMPARE(DueDates::countOfKind(halved, *kind).overdue, DueDates::countOfKind(whole, *kind).overdue);
     }
 }
 
@@ -348,18 +357,20 @@ void tst_DueDates::stateText_data()
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("long overdue") << -40 << Kind::Bollo << QStringLiteral("Scaduta da 40 giorni");
-    QTest::newRow("yesterday") << -1 << Kind::Revisione << QStringLiteral("Scaduta ieri");
-    QTest::newRow("today") << 0 << Kind::Tagliando << QStringLiteral("Scade oggi");
-    QTest::newRow("tomorrow") << 1 << Kind::Bollo << QStringLiteral("Scade domani");
-    QTest::newRow("in 8 days") << 8 << Kind::Assicurazione << QStringLiteral("Tra 8 giorni");
+    QTest::newRow("long overdue") << -40 << &DeadlineKinds::Bollo << QStringLiteral("Scaduta da 40 giorni");
+    QTest::newRow("yesterday") << -1 << &DeadlineKinds::Revisione << QStringLiteral("Scaduta ieri");
+    QTest::newRow("today") << 0 << &DeadlineKinds::Tagliando << QStringLiteral("Scade oggi");
+    QTest::newRow("tomorrow") << 1 << &DeadlineKinds::Bollo << QStringLiteral("Scade domani");
+    QTest::newRow("in 8 days") << 8 << &DeadlineKinds::Assicurazione << QStringLiteral("Tra 8 giorni");
     QTest::newRow("insurance, yesterday")
-        << -1 << Kind::Assicurazione << QStringLiteral("Scaduta ieri (tolleranza fino al 24/03/2026)");
+        << -1 << &DeadlineKinds::Assicurazione << QStringLiteral("Scaduta ieri (tolleranza fino al 24/03/2026)");
     QTest::newRow("insurance, last day of grace")
-        << -15 << Kind::Assicurazione << QStringLiteral("Scaduta da 15 giorni (tolleranza fino al 10/03/2026)");
-    QTest::newRow("insurance, grace over") << -16 << Kind::Assicurazione << QStringLiteral("Scaduta da 16 giorni");
-    QTest::newRow("insurance, today") << 0 << Kind::Assicurazione << QStringLiteral("Scade oggi");
-    QTest::newRow("road tax, no grace") << -5 << Kind::Bollo << QStringLiteral("Scaduta da 5 giorni");
+        << -15 << &DeadlineKinds::Assicurazione
+        << QStringLiteral("Scaduta da 15 giorni (tolleranza fino al 10/03/2026)");
+    QTest::newRow("insurance, grace over")
+        << -16 << &DeadlineKinds::Assicurazione << QStringLiteral("Scaduta da 16 giorni");
+    QTest::newRow("insurance, today") << 0 << &DeadlineKinds::Assicurazione << QStringLiteral("Scade oggi");
+    QTest::newRow("road tax, no grace") << -5 << &DeadlineKinds::Bollo << QStringLiteral("Scaduta da 5 giorni");
 }
 
 void tst_DueDates::stateText()
