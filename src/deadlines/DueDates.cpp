@@ -3,6 +3,7 @@
 #include "archive/RecordScanner.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "deadlines/DeadlineDate.h"
 
 #include <algorithm>
@@ -54,11 +55,7 @@ Urgency urgencyOf(QDate day, QDate today)
 
 QString Vehicle::makeAndModel() const
 {
-    if (modello.isEmpty())
-        return marca;
-    if (marca.isEmpty())
-        return modello;
-    return marca + QLatin1Char(' ') + modello;
+    return VehicleTitle::makeAndModel(marca, modello);
 }
 
 namespace {
