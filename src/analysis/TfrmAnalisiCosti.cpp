@@ -117,6 +117,7 @@ TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent, Mode mode) : QDialog(parent)
     m_causes->setTable(AnalysisTables::byCause(CostAnalysis()));
     Controls::tableView(panContainer, layout.years, m_years, verdana(10));
     Controls::tableView(panContainer, layout.causes, m_causes, verdana(10));
+    // Made after the causes, so Tab goes from them to the year and the ranking.
     if (layout.fleet) {
         Controls::label(panContainer, "lblAnno", layout.fleet->yearLabel, QStringLiteral("Anno:"), verdana(11, true),
                         Qt::white);
