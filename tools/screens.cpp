@@ -238,8 +238,7 @@ void saveFleetAnalysis(FakePlatform& platform, QWidget* launcher, const QString&
                       QStringLiteral("Regione"), QStringLiteral("240,00")});
         costs.close();
     }
-    TfrmAnalisiCosti analysis(launcher);
-    analysis.setFleet();
+    TfrmAnalisiCosti analysis(launcher, TfrmAnalisiCosti::Mode::Fleet);
     analysis.show();
     // The cost files are read on a thread of their own.
     while (!analysis.findChild<QComboBox*>(QStringLiteral("cboAnno"))->isEnabled())

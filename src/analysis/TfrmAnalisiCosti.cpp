@@ -5,8 +5,8 @@
 #include "analysis/AnalysisWorkbook.h"
 #include "analysis/CostChartView.h"
 #include "analysis/VehicleCosts.h"
-#include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "backup/BackgroundJob.h"
 #include "companion/CardAccess.h"
 #include "companion/ChosenVehicle.h"
@@ -19,7 +19,6 @@
 #include "widgets/WorkbookDialog.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
@@ -34,49 +33,61 @@ const WindowFrame Frame = WindowFrame::fixed("frmAnalisiCosti", " Analisi costi"
                               .gradient(QColor(0x79, 0xA6, 0xCB), Qt::white)
                               .container({980, 680})
                               .withoutTitleBarButtons();
+const WindowFrame FleetFrame = Frame.withCaption(" Analisi costi del parco");
 
 const Controls::Picture Pictures[] = {
     {"imgLogo", {0, 0, 980, 64}},
+};
+
+// The controls of the fleet alone: the year chosen beside the title, and the ranking.
+struct FleetControls {
+    QPoint yearLabel;
+    Controls::ComboBox year;
+    Controls::TableView ranking;
+};
+
+// Where the two modes differ; each mode is one row, chosen when the window is built.
+struct Layout {
+    const WindowFrame& frame;
+    Controls::TitleBand title;
+    Controls::TableView years;
+    Controls::TableView causes;
+    QRect chart;
+    const FleetControls* fleet;
+};
+
+constexpr int RowHeight = 24;
+
+// The vehicle's years above its causes, on the left of the chart.
+const Layout VehicleLayout = {
+    Frame,
+    {"shpTitolo", {0, 72, 980, 40}, "lblTitolo", {8, 72, 964, 40}},
+    {"grdPerAnno", {12, 124, 380, 196}, {130, 140, 80}, RowHeight, Controls::TableView::AlternatingRows},
+    {"grdPerCausale", {12, 332, 380, 244}, {200, 100, 60}, RowHeight, Controls::TableView::AlternatingRows},
+    {404, 124, 564, 452},
+    nullptr,
+};
+
+const FleetControls Fleet = {
+    {722, 82},
+    {"cboAnno", {782, 78, 186, 28}},
+    {"grdPerVeicolo", {12, 124, 956, 200}, {60, 110, 330, 150, 90}, RowHeight, Controls::TableView::AlternatingRows},
+};
+
+// The fleet's ranking on top; its years, causes and chart below it.
+const Layout FleetLayout = {
+    FleetFrame,
+    {"shpTitolo", {0, 72, 980, 40}, "lblTitolo", {8, 72, 700, 40}},
+    {"grdPerAnno", {12, 332, 236, 244}, {80, 100, 50}, RowHeight, Controls::TableView::AlternatingRows},
+    {"grdPerCausale", {256, 332, 300, 244}, {118, 94, 60}, RowHeight, Controls::TableView::AlternatingRows},
+    {564, 332, 404, 244},
+    &Fleet,
 };
 
 QFont verdana(int pointSize, bool bold = false)
 {
     return Fonts::font(QStringLiteral("Verdana"), pointSize, bold);
 }
-
-QTableView* tableView(QWidget* parent, const char* name, const QRect& place, AnalysisTableModel* model,
-                      const QList<int>& widths)
-{
-    auto* view = new QTableView(parent);
-    view->setObjectName(QLatin1String(name));
-    view->setGeometry(place);
-    view->setModel(model);
-    view->setFont(verdana(10));
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setAlternatingRowColors(true);
-    view->verticalHeader()->hide();
-    view->verticalHeader()->setDefaultSectionSize(24);
-    view->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    view->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < widths.size(); ++c)
-        view->setColumnWidth(c, widths[c]);
-    return view;
-}
-
-// The fleet shows its ranking on top and the year, cause and chart below it.
-struct Place {
-    const char* name;
-    QRect place;
-    QList<int> columnWidths;
-};
-const Place FleetPlaces[] = {
-    {"lblTitolo", {8, 72, 700, 40}, {}},
-    {"grdPerVeicolo", {12, 124, 956, 200}, {60, 110, 330, 150, 90}},
-    {"grdPerAnno", {12, 332, 236, 244}, {80, 100, 50}},
-    {"grdPerCausale", {256, 332, 300, 244}, {118, 94, 60}},
-    {"chtCosti", {564, 332, 404, 244}, {}},
-};
 
 QString allYears()
 {
@@ -91,42 +102,36 @@ Platform::FileDialogOptions dlgSalvaXlsx()
 
 } // namespace
 
-TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent) : QDialog(parent)
+TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent, Mode mode) : QDialog(parent), m_fleet(mode == Mode::Fleet)
 {
-    QWidget* panContainer = buildFrame(this, Frame);
+    const Layout& layout = m_fleet ? FleetLayout : VehicleLayout;
+    QWidget* panContainer = buildFrame(this, layout.frame);
     Controls::shape(panContainer, "shpSfondo", {0, 0, 980, 64}, Qt::white, Qt::white);
     Controls::pictures(panContainer, Pictures);
-
-    const QRect titleBand(0, 72, 980, 40);
-    Controls::shape(panContainer, "shpTitolo", titleBand, Qt::black, Qt::black);
-    lblTitolo = Controls::label(panContainer, "lblTitolo", titleBand.topLeft(), QString(), verdana(16), Qt::white);
-    lblTitolo->setGeometry(titleBand.adjusted(8, 0, -8, 0));
-    lblTitolo->setAlignment(Qt::AlignCenter);
+    lblTitolo = Controls::titleBand(panContainer, layout.title, verdana(16));
 
     m_years = new AnalysisTableModel(this);
     m_causes = new AnalysisTableModel(this);
     // The headers from the start, so the views take their column widths.
     m_years->setTable(AnalysisTables::byYear(CostAnalysis()));
     m_causes->setTable(AnalysisTables::byCause(CostAnalysis()));
-    tableView(panContainer, "grdPerAnno", {12, 124, 380, 196}, m_years, {130, 140, 80});
-    tableView(panContainer, "grdPerCausale", {12, 332, 380, 244}, m_causes, {200, 100, 60});
-    // The fleet's own controls, shown in its mode only.
-    QLabel* lblAnno =
-        Controls::label(panContainer, "lblAnno", {722, 82}, QStringLiteral("Anno:"), verdana(11, true), Qt::white);
-    cboAnno = new QComboBox(panContainer);
-    cboAnno->setObjectName(QStringLiteral("cboAnno"));
-    cboAnno->setGeometry(782, 78, 186, 28);
-    cboAnno->setFont(verdana(10));
-    m_vehicles = new AnalysisTableModel(this);
-    m_vehicles->setTable(AnalysisTables::byVehicle(FleetCosts(), FleetAnalysis()));
-    grdPerVeicolo = tableView(panContainer, "grdPerVeicolo", {12, 124, 956, 200}, m_vehicles, {});
-    for (QWidget* fleetOnly :
-         {static_cast<QWidget*>(lblAnno), static_cast<QWidget*>(cboAnno), static_cast<QWidget*>(grdPerVeicolo)})
-        fleetOnly->hide();
+    Controls::tableView(panContainer, layout.years, m_years, verdana(10));
+    Controls::tableView(panContainer, layout.causes, m_causes, verdana(10));
+    // Made after the causes, so Tab goes from them to the year and the ranking.
+    if (layout.fleet) {
+        Controls::label(panContainer, "lblAnno", layout.fleet->yearLabel, QStringLiteral("Anno:"), verdana(11, true),
+                        Qt::white);
+        cboAnno = Controls::comboBox(panContainer, layout.fleet->year, verdana(10));
+        m_vehicles = new AnalysisTableModel(this);
+        m_vehicles->setTable(AnalysisTables::byVehicle(FleetCosts(), FleetAnalysis()));
+        QTableView* grdPerVeicolo = Controls::tableView(panContainer, layout.fleet->ranking, m_vehicles, verdana(10));
+        connect(cboAnno, &QComboBox::currentIndexChanged, this, &TfrmAnalisiCosti::cboAnnoChange);
+        connect(grdPerVeicolo, &QTableView::doubleClicked, this, &TfrmAnalisiCosti::grdPerVeicoloDblClick);
+    }
 
     chtCosti = new CostChartView(panContainer);
     chtCosti->setObjectName(QStringLiteral("chtCosti"));
-    chtCosti->setGeometry(404, 124, 564, 452);
+    chtCosti->setGeometry(layout.chart);
 
     lblTotali = Controls::label(panContainer, "lblTotali", {12, 588}, QString(), verdana(11, true), Qt::black);
     lblTotali->setFixedWidth(956);
@@ -141,45 +146,22 @@ TfrmAnalisiCosti::TfrmAnalisiCosti(QWidget* parent) : QDialog(parent)
     btnEsporta = made["btnEsporta"];
 
     // The fleet's cost files are read off the event loop; the bar stands over the totals.
-    prgLettura = new QProgressBar(panContainer);
-    prgLettura->setObjectName(QStringLiteral("prgLettura"));
-    prgLettura->setGeometry(12, 612, 956, 12);
-    prgLettura->setRange(0, 100);
-    prgLettura->setTextVisible(false);
-    prgLettura->hide();
+    prgLettura = Controls::progressBar(panContainer, {"prgLettura", {12, 612, 956, 12}, false});
     m_job = new BackgroundJob(this);
     connect(m_job, &BackgroundJob::progressed, prgLettura, &QProgressBar::setValue);
     connect(m_job, &BackgroundJob::finished, this, &TfrmAnalisiCosti::subParcoLetto);
-
-    connect(cboAnno, &QComboBox::currentIndexChanged, this, &TfrmAnalisiCosti::cboAnnoChange);
-    connect(grdPerVeicolo, &QTableView::doubleClicked, this, &TfrmAnalisiCosti::grdPerVeicoloDblClick);
 }
 
 std::optional<StoredVehicle> TfrmAnalisiCosti::openFleet(QWidget* owner)
 {
     std::optional<StoredVehicle> chosen;
-    openModal<TfrmAnalisiCosti>(owner, [&chosen](TfrmAnalisiCosti& window) {
-        window.setFleet();
-        connect(&window, &QDialog::finished, &window, [&chosen, &window] { chosen = window.chosen(); });
-    });
+    openModal<TfrmAnalisiCosti>(
+        owner,
+        [&chosen](TfrmAnalisiCosti& window) {
+            connect(&window, &QDialog::finished, &window, [&chosen, &window] { chosen = window.chosen(); });
+        },
+        Mode::Fleet);
     return chosen;
-}
-
-void TfrmAnalisiCosti::setFleet()
-{
-    m_fleet = true;
-    setWindowTitle(QStringLiteral(" Analisi costi del parco"));
-    for (const Place& fleet : FleetPlaces) {
-        auto* control = findChild<QWidget*>(QLatin1String(fleet.name));
-        control->setGeometry(fleet.place);
-        if (auto* table = qobject_cast<QTableView*>(control)) {
-            for (int c = 0; c < fleet.columnWidths.size(); ++c)
-                table->setColumnWidth(c, fleet.columnWidths[c]);
-        }
-        control->show();
-    }
-    findChild<QWidget*>(QStringLiteral("lblAnno"))->show();
-    cboAnno->show();
 }
 
 void TfrmAnalisiCosti::setCard(const CardAccess* card)
@@ -204,9 +186,9 @@ QString TfrmAnalisiCosti::title() const
     }
     if (!m_card)
         return QString();
-    const auto text = [this](QString TSchedaVeicolo::*member) { return StoredText::trimmed(m_card->boxText(member)); };
-    return QStringLiteral("Analisi costi di ") + text(&TSchedaVeicolo::Marca) + QLatin1Char(' ') +
-           text(&TSchedaVeicolo::Modello) + QStringLiteral(" targata ") + text(&TSchedaVeicolo::Targa);
+    return QStringLiteral("Analisi costi di ") + VehicleTitle::withPlate(m_card->boxText(&TSchedaVeicolo::Marca),
+                                                                         m_card->boxText(&TSchedaVeicolo::Modello),
+                                                                         m_card->boxText(&TSchedaVeicolo::Targa));
 }
 
 void TfrmAnalisiCosti::FormShow()

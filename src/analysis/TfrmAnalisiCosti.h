@@ -17,7 +17,6 @@ class QProgressBar;
 class QPushButton;
 class QLabel;
 class QModelIndex;
-class QTableView;
 
 // The cost analysis of the vehicle the card shows: its costs by year and by cause, the
 // chart of the years stacked by cause, the totals, and the same on paper or in a
@@ -27,12 +26,13 @@ class TfrmAnalisiCosti final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmAnalisiCosti)
 public:
-    explicit TfrmAnalisiCosti(QWidget* parent = nullptr);
+    // One vehicle's costs, or every vehicle's.
+    enum class Mode { Vehicle, Fleet };
+
+    explicit TfrmAnalisiCosti(QWidget* parent = nullptr, Mode mode = Mode::Vehicle);
 
     // The card of the vehicle analysed; none for the start-up instance.
     void setCard(const CardAccess* card);
-    // Analyses every vehicle's costs instead of one vehicle's.
-    void setFleet();
     const CostAnalysis& analysis() const { return m_analysis; }
 
     // Opens the fleet's analysis on owner, modally; the vehicle double-clicked in it, if any.
@@ -59,7 +59,7 @@ private:
     void btnChiudiClick();
 
     const CardAccess* m_card = nullptr;
-    bool m_fleet = false;
+    const bool m_fleet;
     FleetCosts m_fleetCosts;
     FleetCosts m_reading; // written by the reading thread until it finishes
     BackgroundJob* m_job = nullptr;
@@ -70,9 +70,8 @@ private:
     QLabel* lblTitolo = nullptr;
     AnalysisTableModel* m_years = nullptr;
     AnalysisTableModel* m_causes = nullptr;
-    AnalysisTableModel* m_vehicles = nullptr;
+    AnalysisTableModel* m_vehicles = nullptr; // of the fleet alone, as cboAnno
     QComboBox* cboAnno = nullptr;
-    QTableView* grdPerVeicolo = nullptr;
     QProgressBar* prgLettura = nullptr;
     QPushButton* btnStampa = nullptr;
     QPushButton* btnEsporta = nullptr;

@@ -91,12 +91,12 @@ AppWindows::AppWindows()
                      [this] { swap(frmAvvio(), frmMenuScadenze()); });
     QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::closed, frmAvvio(), [this] { frmAvvio()->showMaximized(); });
     QObject::connect(frmAvvio(), &TfrmAvvio::vehicleChosen, frmAvvio(),
-                     [this](const TfrmScadenzario::Chosen& chosen) { showInCard(frmAvvio(), chosen); });
+                     [this](const StoredVehicle& chosen) { showInCard(frmAvvio(), chosen); });
     QObject::connect(frmMenuScadenze(), &TfrmMenuScadenze::vehicleChosen, frmMenuScadenze(),
-                     [this](const TfrmScadenzario::Chosen& chosen) { showInCard(frmMenuScadenze(), chosen); });
+                     [this](const StoredVehicle& chosen) { showInCard(frmMenuScadenze(), chosen); });
 }
 
-void AppWindows::showInCard(QWidget* from, const TfrmScadenzario::Chosen& chosen)
+void AppWindows::showInCard(QWidget* from, const StoredVehicle& chosen)
 {
     // The card empties itself when it shows, so the record comes after.
     swap(from, frmAutoparco());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deadlines/TfrmScadenzario.h"
+#include "archive/StoredVehicle.h"
 
 #include <QWidget>
 
@@ -62,7 +62,7 @@ private:
     template <typename Window> void create();
     // A vehicle chosen in the deadline register opened from window `from`: the card shows it
     // with its photo in from's place.
-    void showInCard(QWidget* from, const TfrmScadenzario::Chosen& chosen);
+    void showInCard(QWidget* from, const StoredVehicle& chosen);
 
     Swapped m_swapped;
     std::vector<std::unique_ptr<QWidget>> m_hidden;

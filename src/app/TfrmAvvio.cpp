@@ -7,6 +7,7 @@
 #include "backup/TfrmCopieSicurezza.h"
 #include "deadlines/DueDates.h"
 #include "deadlines/DueSummary.h"
+#include "deadlines/TfrmScadenzario.h"
 #include "help/HelpTopics.h"
 #include "help/Maker.h"
 #include "help/TfrmGuida.h"
@@ -108,7 +109,7 @@ void TfrmAvvio::subRiepilogoScadenze()
 
 void TfrmAvvio::lblRiepilogoScadenzeClick()
 {
-    if (const std::optional<TfrmScadenzario::Chosen> chosen = TfrmScadenzario::open(this))
+    if (const std::optional<StoredVehicle> chosen = TfrmScadenzario::open(this))
         emit vehicleChosen(*chosen);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deadlines/TfrmScadenzario.h"
+#include "archive/StoredVehicle.h"
 
 #include <QWidget>
 
@@ -22,7 +22,7 @@ signals:
     void scadenzeRequested();
     // A vehicle was double-clicked in the deadline register or the fleet's cost analysis;
     // it is to be shown in the card.
-    void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
+    void vehicleChosen(const StoredVehicle& chosen);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -53,8 +53,6 @@ TfrmInfo::TfrmInfo(QWidget* parent) : QDialog(parent)
     lnkWeb = new TextLink(panContainer, "lnkWeb", QPoint(46, 528) - PanelOrigin, Maker::emailAddress());
     lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgEmail")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmInfo::lnkWebClick);
-    connect(lnkWeb, &TextLink::pressed, this, &TfrmInfo::lnkWebMouseDown);
-    connect(lnkWeb, &TextLink::released, this, &TfrmInfo::lnkWebMouseUp);
 }
 
 QString TfrmInfo::mailLink()
@@ -73,16 +71,5 @@ void TfrmInfo::btnChiudiClick()
 
 void TfrmInfo::lnkWebClick()
 {
-    lnkWeb->setColour(TextLink::Normal);
     Messages::openWithShell(this, mailLink());
-}
-
-void TfrmInfo::lnkWebMouseDown()
-{
-    lnkWeb->setColour(TextLink::Pressed);
-}
-
-void TfrmInfo::lnkWebMouseUp()
-{
-    lnkWeb->setColour(TextLink::Normal);
 }

@@ -18,8 +18,6 @@ public:
 private:
     void btnChiudiClick();
     void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
 
     TextLink* lnkWeb = nullptr;
 };

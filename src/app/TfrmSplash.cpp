@@ -31,8 +31,6 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QDialog(parent)
     lnkWeb = new TextLink(panContainer, "lnkWeb", {54, 409}, Maker::webAddress());
     lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgWeb")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmSplash::lnkWebClick);
-    connect(lnkWeb, &TextLink::pressed, this, &TfrmSplash::lnkWebMouseDown);
-    connect(lnkWeb, &TextLink::released, this, &TfrmSplash::lnkWebMouseUp);
 
     const Controls::PushButton<TfrmSplash> closing[] = {
         {"btnChiudi", {473, 402, 160, 34}, "Chiudi", &TfrmSplash::btnChiudiClick}};
@@ -46,16 +44,5 @@ void TfrmSplash::btnChiudiClick()
 
 void TfrmSplash::lnkWebClick()
 {
-    lnkWeb->setColour(TextLink::Normal);
     Messages::openWithShell(this, Maker::webAddress());
-}
-
-void TfrmSplash::lnkWebMouseDown()
-{
-    lnkWeb->setColour(TextLink::Pressed);
-}
-
-void TfrmSplash::lnkWebMouseUp()
-{
-    lnkWeb->setColour(TextLink::Normal);
 }

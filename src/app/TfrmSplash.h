@@ -15,8 +15,6 @@ public:
 private:
     void btnChiudiClick();
     void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
 
     TextLink* lnkWeb = nullptr;
 };

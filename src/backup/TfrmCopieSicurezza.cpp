@@ -75,11 +75,7 @@ TfrmCopieSicurezza::TfrmCopieSicurezza(QWidget* parent) : QDialog(parent)
     lstCopie->setObjectName(QStringLiteral("lstCopie"));
     lstCopie->setGeometry(21, 103, 810, 320);
 
-    prgCopia = new QProgressBar(panContainer);
-    prgCopia->setObjectName(QStringLiteral("prgCopia"));
-    prgCopia->setGeometry(16, 442, 660, 24);
-    prgCopia->setRange(0, 100);
-    prgCopia->hide();
+    prgCopia = Controls::progressBar(panContainer, {"prgCopia", {16, 442, 660, 24}, true});
 
     const QFont font = Fonts::font(QStringLiteral("Verdana"), 10);
     const Controls::PushButton<TfrmCopieSicurezza> annulla[] = {

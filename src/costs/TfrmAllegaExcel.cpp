@@ -3,6 +3,7 @@
 #include "archive/FieldIndex.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "companion/CardAccess.h"
 #include "costs/Amount.h"
 #include "costs/CostFile.h"
@@ -269,9 +270,8 @@ QString TfrmAllegaExcel::vehicleTitle() const
 {
     if (!m_card)
         return {};
-    const auto text = [this](QString TSchedaVeicolo::*member) { return StoredText::trimmed(m_card->boxText(member)); };
-    return text(&TSchedaVeicolo::Marca) + QLatin1Char(' ') + text(&TSchedaVeicolo::Modello) +
-           QStringLiteral(" targata ") + text(&TSchedaVeicolo::Targa);
+    return VehicleTitle::withPlate(m_card->boxText(&TSchedaVeicolo::Marca), m_card->boxText(&TSchedaVeicolo::Modello),
+                                   m_card->boxText(&TSchedaVeicolo::Targa));
 }
 
 QString TfrmAllegaExcel::programFolder() const

@@ -2,6 +2,7 @@
 
 #include "deadlines/DeadlineListWindow.h"
 #include "deadlines/DueDates.h"
+#include "deadlines/TfrmScadenzario.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "platform/Platform.h"
@@ -141,7 +142,7 @@ void TfrmMenuScadenze::btnBolloClick()
 
 void TfrmMenuScadenze::btnScadenzarioClick()
 {
-    if (const std::optional<TfrmScadenzario::Chosen> chosen = TfrmScadenzario::open(this))
+    if (const std::optional<StoredVehicle> chosen = TfrmScadenzario::open(this))
         emit vehicleChosen(*chosen);
 }
 

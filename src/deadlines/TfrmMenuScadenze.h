@@ -1,6 +1,6 @@
 #pragma once
 
-#include "deadlines/TfrmScadenzario.h"
+#include "archive/StoredVehicle.h"
 
 #include <QWidget>
 
@@ -19,7 +19,7 @@ signals:
     // The menu was closed, by imgEsci or the title bar; the launcher shows itself again.
     void closed();
     // A vehicle was double-clicked in the deadline register; it is to be shown in the card.
-    void vehicleChosen(const TfrmScadenzario::Chosen& chosen);
+    void vehicleChosen(const StoredVehicle& chosen);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -16,7 +16,6 @@
 
 #include <QComboBox>
 #include <QDateTime>
-#include <QHeaderView>
 #include <QLabel>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -25,7 +24,6 @@
 namespace {
 
 const QColor Orange(0xFF, 0xA5, 0x00);
-constexpr int RowHeight = 20;
 
 // Like the deadline lists: the panel reaches down over the buttons and is see-through below
 // its white background.
@@ -35,8 +33,15 @@ const WindowFrame Frame = WindowFrame::fixed("frmScadenzario", " Scadenzario", {
                               .withoutTitleBarButtons()
                               .withProcessFormats();
 
+const Controls::ComboBox Periodo = {"cboPeriodo", {90, 168, 200, 24}};
+
 // Stato takes the rest, wide enough for an insurance in its days of grace.
-const int ColumnWidths[DeadlineRegisterModel::ColumnCount] = {100, 180, 85, 80, 50, 0};
+const Controls::TableView Scadenze = {"grdScadenze",
+                                      {25, 205, 852, 328},
+                                      {100, 180, 85, 80, 50},
+                                      20,
+                                      Controls::TableView::FixedSizes | Controls::TableView::SingleSelection |
+                                          Controls::TableView::SortByHeader};
 
 // One printed line per row, in the order shown, with the columns at fixed places.
 QStringList printedLines(const QSortFilterProxyModel& sorted, const DeadlineRegisterModel& rows)
@@ -76,10 +81,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     const QFont verdana = Fonts::font(QStringLiteral("Verdana"), 10);
     QLabel* lblPeriodo = Controls::label(panContainer, "lblPeriodo", {20, 172}, QStringLiteral("Periodo:"), verdana);
     lblPeriodo->setGeometry(20, 168, 70, 24);
-    cboPeriodo = new QComboBox(panContainer);
-    cboPeriodo->setObjectName(QStringLiteral("cboPeriodo"));
-    cboPeriodo->setGeometry(90, 168, 200, 24);
-    cboPeriodo->setFont(verdana);
+    cboPeriodo = Controls::comboBox(panContainer, Periodo, verdana);
     cboPeriodo->addItems(DeadlineRegisterModel::periodNames());
     cboPeriodo->setCurrentIndex(static_cast<int>(DeadlineRegisterModel::Period::Within30));
 
@@ -88,26 +90,7 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_rows);
     m_sorted->setSortRole(DeadlineRegisterModel::SortRole);
-    grdScadenze = new QTableView(panContainer);
-    grdScadenze->setObjectName(QStringLiteral("grdScadenze"));
-    grdScadenze->setGeometry(25, 205, 852, 328);
-    grdScadenze->setFont(Fonts::font(QStringLiteral("Verdana"), 9));
-    grdScadenze->setModel(m_sorted);
-    grdScadenze->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdScadenze->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdScadenze->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdScadenze->setWordWrap(false);
-    grdScadenze->verticalHeader()->hide();
-    grdScadenze->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdScadenze->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grdScadenze->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdScadenze->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    grdScadenze->horizontalHeader()->setStretchLastSection(true);
-    for (int c = 0; c < DeadlineRegisterModel::Stato; ++c)
-        grdScadenze->setColumnWidth(c, ColumnWidths[c]);
-    // The rows come sorted by date; a header click sorts by its column from then on.
-    grdScadenze->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    grdScadenze->setSortingEnabled(true);
+    grdScadenze = Controls::tableView(panContainer, Scadenze, m_sorted, Fonts::font(QStringLiteral("Verdana"), 9));
 
     const Controls::PushButton<TfrmScadenzario> buttons[] = {
         {"btnChiudi", {0, 570, 161, 32}, "Chiudi", &TfrmScadenzario::btnChiudiClick},
@@ -121,9 +104,9 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     connect(grdScadenze, &QTableView::doubleClicked, this, &TfrmScadenzario::grdScadenzeDblClick);
 }
 
-std::optional<TfrmScadenzario::Chosen> TfrmScadenzario::open(QWidget* owner)
+std::optional<StoredVehicle> TfrmScadenzario::open(QWidget* owner)
 {
-    std::optional<Chosen> chosen;
+    std::optional<StoredVehicle> chosen;
     openModal<TfrmScadenzario>(owner, [&chosen](TfrmScadenzario& window) {
         connect(&window, &QDialog::finished, &window, [&chosen, &window] { chosen = window.chosen(); });
     });

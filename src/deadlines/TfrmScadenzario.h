@@ -19,14 +19,12 @@ class TfrmScadenzario final : public QDialog {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfrmScadenzario)
 public:
-    // The vehicle of a double-clicked row, as the archive holds it now.
-    using Chosen = StoredVehicle;
-
     explicit TfrmScadenzario(QWidget* parent = nullptr);
 
-    // Opens a fresh register on owner, modally; the vehicle chosen in it, if any.
-    static std::optional<Chosen> open(QWidget* owner);
-    std::optional<Chosen> chosen() const { return m_chosen; }
+    // Opens a fresh register on owner, modally; the vehicle of the row double-clicked in it,
+    // as the archive holds it now, if any.
+    static std::optional<StoredVehicle> open(QWidget* owner);
+    std::optional<StoredVehicle> chosen() const { return m_chosen; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -45,5 +43,5 @@ private:
     QSortFilterProxyModel* m_sorted = nullptr;
     QComboBox* cboPeriodo = nullptr;
     QTableView* grdScadenze = nullptr;
-    std::optional<Chosen> m_chosen;
+    std::optional<StoredVehicle> m_chosen;
 };

@@ -49,8 +49,6 @@ TfrmGuida::TfrmGuida(QWidget* parent) : QDialog(parent)
     lnkWeb = new TextLink(panContainer, "lnkWeb", {44, 500}, QStringLiteral("Visualizza guida in formato PDF"));
     lnkWeb->bindIcon(panContainer->findChild<QAbstractButton*>(QStringLiteral("imgPDF")));
     connect(lnkWeb, &TextLink::clicked, this, &TfrmGuida::lnkWebClick);
-    connect(lnkWeb, &TextLink::pressed, this, &TfrmGuida::lnkWebMouseDown);
-    connect(lnkWeb, &TextLink::released, this, &TfrmGuida::lnkWebMouseUp);
 
     const Controls::PushButton<TfrmGuida> closing[] = {
         {"btnChiudi", {472, 490, 161, 38}, "Chiudi", &TfrmGuida::btnChiudiClick}};
@@ -76,18 +74,7 @@ void TfrmGuida::btnChiudiClick()
 
 void TfrmGuida::lnkWebClick()
 {
-    lnkWeb->setColour(TextLink::Normal);
     // Not checked for: a missing guide is the shell's to report.
     const QString guide = Platform::instance().programFolder() + guideFileName();
     Messages::openWithShell(this, QLatin1Char('"') + guide + QLatin1Char('"'));
-}
-
-void TfrmGuida::lnkWebMouseDown()
-{
-    lnkWeb->setColour(TextLink::Pressed);
-}
-
-void TfrmGuida::lnkWebMouseUp()
-{
-    lnkWeb->setColour(TextLink::Normal);
 }

@@ -24,8 +24,6 @@ public:
 private:
     void btnChiudiClick();
     void lnkWebClick();
-    void lnkWebMouseDown();
-    void lnkWebMouseUp();
 
     QLabel* lblTitolo = nullptr;
     QPlainTextEdit* txtGuida = nullptr;

@@ -2,6 +2,7 @@
 
 #include "archive/RecordScanner.h"
 #include "archive/VehicleArchive.h"
+#include "archive/VehicleTitle.h"
 #include "costs/Amount.h"
 #include "costs/CostFile.h"
 #include "costs/CostFileScan.h"
@@ -137,7 +138,7 @@ public:
         }
         m_lastVehicleRow = row;
 
-        const QString vehicleName = QString(record.Marca + QLatin1Char(' ') + record.Modello).trimmed();
+        const QString vehicleName = VehicleTitle::makeAndModel(record.Marca, record.Modello);
         for (const DueDate& due : DueDates) {
             const QString& text = record.*due.member;
             if (text.isEmpty())

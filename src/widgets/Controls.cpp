@@ -2,9 +2,13 @@
 
 #include "widgets/ArtworkImage.h"
 
+#include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QProgressBar>
+#include <QTableView>
 
 namespace Controls {
 
@@ -107,6 +111,67 @@ void tabChain(const QList<QWidget*>& inOrder)
 {
     for (qsizetype i = 1; i < inOrder.size(); ++i)
         QWidget::setTabOrder(inOrder[i - 1], inOrder[i]);
+}
+
+QTableView* tableView(QWidget* parent, const TableView& row, QAbstractItemModel* model, const QFont& font)
+{
+    auto* result = new QTableView(parent);
+    result->setObjectName(QLatin1String(row.name));
+    result->setGeometry(row.place);
+    result->setFont(font);
+    result->setModel(model);
+    result->setSelectionBehavior(QAbstractItemView::SelectRows);
+    if (row.options.testFlag(TableView::SingleSelection))
+        result->setSelectionMode(QAbstractItemView::SingleSelection);
+    result->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    result->setAlternatingRowColors(row.options.testFlag(TableView::AlternatingRows));
+    QHeaderView* rows = result->verticalHeader();
+    QHeaderView* columns = result->horizontalHeader();
+    rows->hide();
+    if (row.options.testFlag(TableView::FixedSizes)) {
+        result->setWordWrap(false);
+        rows->setSectionResizeMode(QHeaderView::Fixed);
+        columns->setSectionResizeMode(QHeaderView::Fixed);
+    }
+    rows->setDefaultSectionSize(row.rowHeight);
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setStretchLastSection(true);
+    for (qsizetype c = 0; c < row.columnWidths.size(); ++c)
+        result->setColumnWidth(static_cast<int>(c), row.columnWidths[c]);
+    if (row.options.testFlag(TableView::SortByHeader)) {
+        columns->setSortIndicator(-1, Qt::AscendingOrder);
+        result->setSortingEnabled(true);
+    }
+    return result;
+}
+
+QComboBox* comboBox(QWidget* parent, const ComboBox& row, const QFont& font)
+{
+    auto* result = new QComboBox(parent);
+    result->setObjectName(QLatin1String(row.name));
+    result->setGeometry(row.place);
+    result->setFont(font);
+    return result;
+}
+
+QProgressBar* progressBar(QWidget* parent, const ProgressBar& row)
+{
+    auto* result = new QProgressBar(parent);
+    result->setObjectName(QLatin1String(row.name));
+    result->setGeometry(row.place);
+    result->setRange(0, 100);
+    result->setTextVisible(row.showsPercent);
+    result->hide();
+    return result;
+}
+
+QLabel* titleBand(QWidget* parent, const TitleBand& row, const QFont& font)
+{
+    shape(parent, row.name, row.place, Qt::black, Qt::black);
+    QLabel* result = label(parent, row.title, row.place.topLeft(), QString(), font, Qt::white);
+    result->setGeometry(row.titlePlace);
+    result->setAlignment(Qt::AlignCenter);
+    return result;
 }
 
 } // namespace Controls

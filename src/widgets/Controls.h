@@ -13,8 +13,12 @@
 
 #include <cstddef>
 
+class QAbstractItemModel;
+class QComboBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
+class QTableView;
 class QWidget;
 
 // Builders for the fixed-position controls of a window's container panel. Each sets
@@ -106,4 +110,58 @@ Buttons pushButtons(Window* window, QWidget* parent, const PushButton<Window> (&
 
 // Tab moves through the widgets in list order.
 void tabChain(const QList<QWidget*>& inOrder);
+
+// A table view in one row: its name, its place, the widths of its columns but the last,
+// which takes the rest, the height of its rows, and how it behaves.
+struct TableView {
+    enum Option {
+        AlternatingRows = 0x1,
+        // Rows and columns keep their sizes, and a cell never wraps.
+        FixedSizes = 0x2,
+        SingleSelection = 0x4,
+        // The rows come in the model's order; a header click sorts by its column from then on.
+        SortByHeader = 0x8,
+    };
+    Q_DECLARE_FLAGS(Options, Option)
+
+    const char* name;
+    QRect place;
+    QList<int> columnWidths;
+    int rowHeight;
+    Options options;
+};
+
+// Shows model in whole rows, read-only, without row numbers, its headers on the left.
+QTableView* tableView(QWidget* parent, const TableView& row, QAbstractItemModel* model, const QFont& font);
+
+// A drop-down list in one row; its items are the window's to add.
+struct ComboBox {
+    const char* name;
+    QRect place;
+};
+
+QComboBox* comboBox(QWidget* parent, const ComboBox& row, const QFont& font);
+
+// A progress bar in one row, counting in percent and hidden until work runs.
+struct ProgressBar {
+    const char* name;
+    QRect place;
+    bool showsPercent;
+};
+
+QProgressBar* progressBar(QWidget* parent, const ProgressBar& row);
+
+// The black band across a window with its white title centred on it: the band's name and
+// place, and the title's.
+struct TitleBand {
+    const char* name;
+    QRect place;
+    const char* title;
+    QRect titlePlace;
+};
+
+// The title, empty until the window names what it shows.
+QLabel* titleBand(QWidget* parent, const TitleBand& row, const QFont& font);
 } // namespace Controls
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(Controls::TableView::Options)

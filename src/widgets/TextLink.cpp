@@ -28,13 +28,20 @@ void TextLink::setColour(const QColor& colour)
 
 QColor TextLink::colour() const
 {
-    return palette().color(QPalette::WindowText);
+    return isDown() ? Pressed : palette().color(QPalette::WindowText);
 }
 
 void TextLink::bindIcon(QAbstractButton* icon)
 {
-    connect(icon, &QAbstractButton::pressed, this, &QAbstractButton::pressed);
-    connect(icon, &QAbstractButton::released, this, &QAbstractButton::released);
+    // The icon holds the mouse while it is pressed, so the link is only shown down.
+    connect(icon, &QAbstractButton::pressed, this, [this] {
+        setDown(true);
+        emit pressed();
+    });
+    connect(icon, &QAbstractButton::released, this, [this] {
+        setDown(false);
+        emit released();
+    });
 }
 
 QSize TextLink::sizeHint() const
@@ -48,6 +55,7 @@ void TextLink::paintEvent(QPaintEvent*)
     QPainter painter(this);
     QStyleOption option;
     option.initFrom(this);
+    option.palette.setColor(QPalette::WindowText, colour());
     style()->drawItemText(&painter, contentsRect(), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextForceLeftToRight,
                           option.palette, isEnabled(), text(), QPalette::WindowText);
 }

@@ -5,9 +5,9 @@
 #include <QColor>
 
 // An underlined text link with the hand cursor, a button that paints its text as a label
-// would. Pressing it, or the icon bound to it, reports pressed(); letting go reports
-// released(); a press and release on the same control reports clicked(), for the icon
-// through its own clicked().
+// would. Pressing it, or the icon bound to it, reports pressed() and shows the text in
+// Pressed until it is let go; letting go reports released(); a press and release on the
+// same control reports clicked(), for the icon through its own clicked().
 class TextLink final : public PaintedButton {
     Q_OBJECT
 public:
@@ -16,7 +16,9 @@ public:
 
     TextLink(QWidget* parent, const char* name, const QPoint& place, const QString& text);
 
+    // The colour of the text while it is not pressed.
     void setColour(const QColor& colour);
+    // The colour the text shows now.
     QColor colour() const;
     // The icon beside the link acts as the link: its presses and releases are the link's.
     void bindIcon(QAbstractButton* icon);

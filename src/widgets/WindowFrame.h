@@ -33,6 +33,13 @@ struct WindowFrame {
     {
         return {name, caption, Sizing::Fixed, clientSize, {}, {}, {}, true, false};
     }
+    // The same frame under another caption, for a window that serves two purposes.
+    constexpr WindowFrame withCaption(const char* other) const
+    {
+        WindowFrame frame = *this;
+        frame.caption = other;
+        return frame;
+    }
     constexpr WindowFrame gradient(QColor top, QColor bottom) const
     {
         WindowFrame frame = *this;

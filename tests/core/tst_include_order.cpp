@@ -1,10 +1,14 @@
 // The folders of src/ stand in one order, written once as the add_subdirectory list of
 // src/CMakeLists.txt: a file includes only its own folder and the folders before its own.
-// The README's folder table follows the same order.
+// The README's folder table follows the same order. The core files, those compiled into
+// corvanta_core, include no widget: neither a Qt Widgets header nor a window-side file.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 namespace {
@@ -35,6 +39,37 @@ QStringList folderOrder()
     return captured(readText(SourceDir + QStringLiteral("/src/CMakeLists.txt")), subdirectory);
 }
 
+// The files of src/ compiled into corvanta_core, as "folder/File.h", from the
+// target_sources(corvanta_core ...) lists of the folders' CMakeLists.txt.
+QSet<QString> coreFiles()
+{
+    static const QRegularExpression coreSources(QStringLiteral("target_sources\\(\\s*corvanta_core\\b([^)]*)\\)"));
+    static const QRegularExpression comment(QStringLiteral("#[^\n]*"));
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    static const QStringList keywords{QStringLiteral("PRIVATE"), QStringLiteral("PUBLIC"), QStringLiteral("INTERFACE")};
+    QSet<QString> files;
+    for (const QString& folder : folderOrder()) {
+        QString lists = readText(SourceDir + QStringLiteral("/src/%1/CMakeLists.txt").arg(folder));
+        lists.remove(comment);
+        for (const QString& block : captured(lists, coreSources)) {
+            for (const QString& name : block.split(blanks, Qt::SkipEmptyParts)) {
+                if (!keywords.contains(name))
+                    files.insert(folder + QLatin1Char('/') + name);
+            }
+        }
+    }
+    return files;
+}
+
+// Whether a bracketed include names a header of Qt Widgets.
+bool isQtWidgetsHeader(const QString& header)
+{
+    static const QString widgets = QLibraryInfo::path(QLibraryInfo::HeadersPath) + QStringLiteral("/QtWidgets/");
+    if (header == QLatin1String("QtWidgets") || header.startsWith(QLatin1String("QtWidgets/")))
+        return true;
+    return header.startsWith(QLatin1Char('Q')) && QFileInfo::exists(widgets + header);
+}
+
 } // namespace
 
 class TestIncludeOrder : public QObject {
@@ -42,6 +77,7 @@ class TestIncludeOrder : public QObject {
 private slots:
     void everyFolderIsInTheOrder();
     void includesGoDownOnly();
+    void coreIncludesNoWidgets();
     void readmeTableFollowsTheOrder();
 };
 
@@ -75,6 +111,34 @@ void TestIncludeOrder::includesGoDownOnly()
         }
     }
     QVERIFY2(upward.isEmpty(), qPrintable(upward.join(QLatin1Char('\n'))));
+}
+
+void TestIncludeOrder::coreIncludesNoWidgets()
+{
+    // Without Qt's own headers at hand no Qt Widgets header could be told apart.
+    QVERIFY(isQtWidgetsHeader(QStringLiteral("QWidget")));
+    QVERIFY(!isQtWidgetsHeader(QStringLiteral("QString")));
+    const QSet<QString> core = coreFiles();
+    QVERIFY(core.contains(QStringLiteral("archive/TSchedaVeicolo.h")));
+
+    static const QRegularExpression project(QStringLiteral("^\\s*#\\s*include\\s+\"([^\"]+)\""),
+                                            QRegularExpression::MultilineOption);
+    static const QRegularExpression bracketed(QStringLiteral("^\\s*#\\s*include\\s+<([^>]+)>"),
+                                              QRegularExpression::MultilineOption);
+    QStringList widgets;
+    for (const QString& file : core) {
+        const QString text = readText(SourceDir + QStringLiteral("/src/") + file);
+        for (const QString& header : captured(text, project)) {
+            if (!core.contains(header))
+                widgets << QStringLiteral("%1 includes \"%2\", which is not core").arg(file, header);
+        }
+        for (const QString& header : captured(text, bracketed)) {
+            if (isQtWidgetsHeader(header))
+                widgets << QStringLiteral("%1 includes <%2>").arg(file, header);
+        }
+    }
+    widgets.sort();
+    QVERIFY2(widgets.isEmpty(), qPrintable(widgets.join(QLatin1Char('\n'))));
 }
 
 void TestIncludeOrder::readmeTableFollowsTheOrder()

@@ -40,10 +40,6 @@ struct Program {
         QVERIFY(QTest::qWaitForWindowActive(windows.frmPassword()));
     }
     QLineEdit* box(const QWidget* window, const char* name) const { return Gui::editBox(window, name); }
-    QPushButton* button(const QWidget* window, const char* name) const
-    {
-        return window->findChild<QPushButton*>(QLatin1String(name));
-    }
     QStringList takeMessages()
     {
         QStringList shown;
@@ -62,12 +58,12 @@ struct Program {
     void change(const QString& old, const QString& fresh, const QString& confirmation)
     {
         if (!windows.frmCambiaPassword()->isVisible())
-            QTest::mouseClick(button(windows.frmPassword(), "btnCambiaPassword"), Qt::LeftButton);
+            Gui::push(windows.frmPassword(), "btnCambiaPassword");
         TfrmCambiaPassword* window = windows.frmCambiaPassword();
         Gui::typeInto(box(window, "txtPasswordOld"), old);
         Gui::typeInto(box(window, "txtPasswordNew"), fresh);
         Gui::typeInto(box(window, "txtConferma"), confirmation);
-        QTest::mouseClick(button(window, "cmdOK"), Qt::LeftButton);
+        Gui::push(window, "cmdOK");
     }
     QString stored() const { return PasswordFile::readStored(platform.folder()); }
 
@@ -113,7 +109,7 @@ void tst_GuiAccess::startsWithTheLogin()
     QCOMPARE(login->windowTitle(), QStringLiteral(" Corvanta - Accesso"));
     QVERIFY(p.box(login, "txtPassword")->hasFocus());
     QCOMPARE(p.box(login, "txtPassword")->echoMode(), QLineEdit::Password);
-    QVERIFY(!p.button(login, "cmdOK")->isEnabled());
+    QVERIFY(!Gui::pushButton(login, "cmdOK")->isEnabled());
     // The focused box shows its yellow rectangle.
     QVERIFY(login->findChild<QWidget*>(QStringLiteral("effPassword"))->isVisible());
 }
@@ -139,7 +135,7 @@ void tst_GuiAccess::okFollowsTheBox()
         // Return does nothing while OK is disabled.
         QVERIFY(p.takeMessages().isEmpty());
         QVERIFY(p.windows.frmPassword()->isVisible());
-        QVERIFY(!p.button(p.windows.frmPassword(), "cmdOK")->isEnabled());
+        QVERIFY(!Gui::pushButton(p.windows.frmPassword(), "cmdOK")->isEnabled());
     } else {
         QCOMPARE(p.takeMessages(), QStringList{Wrong});
     }
@@ -167,7 +163,7 @@ void tst_GuiAccess::login()
     QCOMPARE(p.takeMessages(), accepted ? QStringList{} : QStringList{Wrong});
     if (!accepted) {
         QVERIFY(p.box(p.windows.frmPassword(), "txtPassword")->text().isEmpty());
-        QVERIFY(!p.button(p.windows.frmPassword(), "cmdOK")->isEnabled());
+        QVERIFY(!Gui::pushButton(p.windows.frmPassword(), "cmdOK")->isEnabled());
     }
 }
 
@@ -255,7 +251,7 @@ void tst_GuiAccess::changedPasswordLogsIn()
 void tst_GuiAccess::returnWalksTheChangeBoxes()
 {
     Program p;
-    QTest::mouseClick(p.button(p.windows.frmPassword(), "btnCambiaPassword"), Qt::LeftButton);
+    Gui::push(p.windows.frmPassword(), "btnCambiaPassword");
     TfrmCambiaPassword* window = p.windows.frmCambiaPassword();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QVERIFY(!p.windows.frmPassword()->isVisible());
@@ -267,7 +263,7 @@ void tst_GuiAccess::returnWalksTheChangeBoxes()
         QTest::keyClick(current, Qt::Key_Return);
     }
     // Return never changes the password, even with all three boxes filled.
-    QVERIFY(p.button(window, "cmdOK")->isEnabled());
+    QVERIFY(Gui::pushButton(window, "cmdOK")->isEnabled());
     QVERIFY(p.takeMessages().isEmpty());
     QVERIFY(window->isVisible());
 }
@@ -276,14 +272,14 @@ void tst_GuiAccess::closingTheChangeReturnsToAnEmptyLogin()
 {
     Program p;
     Gui::typeInto(p.box(p.windows.frmPassword(), "txtPassword"), QStringLiteral("qualcosa"));
-    QTest::mouseClick(p.button(p.windows.frmPassword(), "btnCambiaPassword"), Qt::LeftButton);
-    QTest::mouseClick(p.button(p.windows.frmCambiaPassword(), "cmdEsci"), Qt::LeftButton);
+    Gui::push(p.windows.frmPassword(), "btnCambiaPassword");
+    Gui::push(p.windows.frmCambiaPassword(), "cmdEsci");
     QVERIFY(!p.windows.frmCambiaPassword()->isVisible());
     QVERIFY(p.windows.frmPassword()->isVisible());
     QVERIFY(p.box(p.windows.frmPassword(), "txtPassword")->text().isEmpty());
-    QVERIFY(!p.button(p.windows.frmPassword(), "cmdOK")->isEnabled());
+    QVERIFY(!Gui::pushButton(p.windows.frmPassword(), "cmdOK")->isEnabled());
     // A second opening starts empty.
-    QTest::mouseClick(p.button(p.windows.frmPassword(), "btnCambiaPassword"), Qt::LeftButton);
+    Gui::push(p.windows.frmPassword(), "btnCambiaPassword");
     QVERIFY(p.box(p.windows.frmCambiaPassword(), "txtPasswordOld")->text().isEmpty());
 }
 
@@ -340,8 +336,7 @@ void tst_GuiAccess::esciEndsTheProgram()
 {
     Program p;
     bool ended = false;
-    QTimer::singleShot(0, p.windows.frmPassword(),
-                       [&p] { QTest::mouseClick(p.button(p.windows.frmPassword(), "cmdEsci"), Qt::LeftButton); });
+    QTimer::singleShot(0, p.windows.frmPassword(), [&p] { Gui::push(p.windows.frmPassword(), "cmdEsci"); });
     QTimer safety;
     safety.setSingleShot(true);
     QObject::connect(&safety, &QTimer::timeout, &safety, [] { QCoreApplication::exit(1); });

@@ -28,13 +28,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void push(const QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Opens the cost window from the card's btnCosti and the analysis from its btnAnalisi,
 // runs act on the analysis window, then closes both.
 void withAnalysis(CardFixture& f, const std::function<void(TfrmAnalisiCosti*)>& act)
@@ -49,7 +42,7 @@ void withAnalysis(CardFixture& f, const std::function<void(TfrmAnalisiCosti*)>& 
             reached = true;
             act(analysis);
         });
-        push(costs, "btnAnalisi");
+        Gui::push(costs, "btnAnalisi");
     });
     f.click("btnCosti");
     QVERIFY(reached);
@@ -120,7 +113,7 @@ void tst_GuiAnalysis::tablesOfTheVehicle()
         QCOMPARE(Gui::label(window, "lblTotali")->text(),
                  QStringLiteral("Totale: € 534,80   N. voci: 4   Importi non leggibili: 1"));
         QVERIFY(window->findChild<QWidget*>(QStringLiteral("chtCosti"))->isVisible());
-        push(window, "btnChiudi");
+        Gui::push(window, "btnChiudi");
         QVERIFY(!window->isVisible());
     });
 }
@@ -129,7 +122,7 @@ void tst_GuiAnalysis::printsOnePage()
 {
     const QString pdf = m_f->platform.folder() + QStringLiteral("analisi.pdf");
     m_f->platform.queuePrintFile(pdf);
-    withAnalysis(*m_f, [](TfrmAnalisiCosti* window) { push(window, "btnStampa"); });
+    withAnalysis(*m_f, [](TfrmAnalisiCosti* window) { Gui::push(window, "btnStampa"); });
     QCOMPARE(m_f->platform.prints.size(), 1);
     QCOMPARE(m_f->platform.prints.front().pageCount, 1);
     QCOMPARE(m_f->platform.prints.front().layout.pageSize().id(), QPageSize::A4);
@@ -140,7 +133,7 @@ void tst_GuiAnalysis::exportsThroughSaveDialog()
 {
     const QString path = m_f->platform.folder() + QStringLiteral("analisi.xlsx");
     m_f->platform.queueFileName(path);
-    withAnalysis(*m_f, [](TfrmAnalisiCosti* window) { push(window, "btnEsporta"); });
+    withAnalysis(*m_f, [](TfrmAnalisiCosti* window) { Gui::push(window, "btnEsporta"); });
     QCOMPARE(m_f->platform.dialogs.size(), 1);
     QCOMPARE(m_f->platform.dialogs.front().options.presetName, QStringLiteral("Analisi_costi.xlsx"));
     QVERIFY(Gui::readFile(path).startsWith("PK"));

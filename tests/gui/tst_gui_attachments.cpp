@@ -20,11 +20,6 @@ namespace {
 const QString Overwrite = QStringLiteral("Question: Attenzione: nella cartella dei documenti allegati è presente un "
                                          "file con lo stesso nome.\r\n\r\nSi vuole sovrascrivere il file esistente?");
 
-QPushButton* pushButton(const QWidget* window, const QByteArray& name)
-{
-    return window->findChild<QPushButton*>(QLatin1String(name));
-}
-
 // The attached-files window over the card, as cmdFile opens it.
 struct Window {
     explicit Window(CardFixture& f) : attachments(&f.card)
@@ -34,7 +29,7 @@ struct Window {
         attachments.show();
     }
     QLineEdit* box(const char* name) const { return Gui::editBox(&attachments, name); }
-    void click(const QByteArray& name) { QTest::mouseClick(pushButton(&attachments, name), Qt::LeftButton); }
+    void click(const QByteArray& name) { Gui::push(&attachments, name.constData()); }
 
     TfrmAllegaCartella attachments;
 };
@@ -181,8 +176,8 @@ void tst_GuiAttachments::open()
     Gui::label(&f.card, "lblFile02")->setText(stored);
     Window w(f);
     // "Apri" follows the name the card put into the slot.
-    QVERIFY(pushButton(&w.attachments, "btnApri02")->isEnabled());
-    QVERIFY(!pushButton(&w.attachments, "btnApri01")->isEnabled());
+    QVERIFY(Gui::pushButton(&w.attachments, "btnApri02")->isEnabled());
+    QVERIFY(!Gui::pushButton(&w.attachments, "btnApri01")->isEnabled());
     w.click("btnApri02");
     const QStringList expected =
         opened.isEmpty() ? QStringList{} : QStringList{QLatin1Char('"') + folderOf(f) + opened + QLatin1Char('"')};
@@ -197,7 +192,7 @@ void tst_GuiAttachments::eraserKeepsDescription()
     Window w(f);
     Gui::click(&w.attachments, "imgCancella03");
     QVERIFY(w.box("txtFile03")->text().isEmpty());
-    QVERIFY(!pushButton(&w.attachments, "btnApri03")->isEnabled());
+    QVERIFY(!Gui::pushButton(&w.attachments, "btnApri03")->isEnabled());
     QCOMPARE(w.box("txtDesc03")->text(), QStringLiteral("Contratto di assicurazione"));
 }
 
@@ -257,9 +252,9 @@ void tst_GuiAttachments::cardOpensAndSaves()
     Gui::whileModal([](QWidget* window) {
         QVERIFY(window);
         QCOMPARE(window->objectName(), QStringLiteral("frmAllegaCartella"));
-        QTest::mouseClick(pushButton(window, "btnSfoglia01"), Qt::LeftButton);
+        QTest::mouseClick(Gui::pushButton(window, "btnSfoglia01"), Qt::LeftButton);
         Gui::editBox(window, "txtDesc01")->setText(QStringLiteral("Libretto"));
-        QTest::mouseClick(pushButton(window, "btnApplica"), Qt::LeftButton);
+        QTest::mouseClick(Gui::pushButton(window, "btnApplica"), Qt::LeftButton);
     });
     f.click("cmdFile");
     // Not in the archive until the card is saved.

@@ -38,11 +38,6 @@ TextLink* notice(const AppWindows& windows)
     return windows.frmAvvio()->findChild<TextLink*>(QStringLiteral("lblAvvisoCopie"));
 }
 
-QPushButton* pushButton(const QWidget* window, const char* name)
-{
-    return window->findChild<QPushButton*>(QLatin1String(name));
-}
-
 // Waits for the backups window's background work to end.
 bool idle(const QWidget* window)
 {
@@ -160,7 +155,7 @@ void tst_GuiBackups::copyNowThenRestore()
     TfrmCopieSicurezza window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    pushButton(&window, "btnCopiaOra")->click();
+    Gui::pushButton(&window, "btnCopiaOra")->click();
     QVERIFY(idle(&window));
     QCOMPARE(window.listedNames().size(), 1);
     auto* list = window.findChild<LineList*>(QStringLiteral("lstCopie"));
@@ -170,7 +165,7 @@ void tst_GuiBackups::copyNowThenRestore()
     writeArchive(platform, 5, 'e');
     list->selectRow(0);
     platform.queueAnswer(Platform::Answer::Yes);
-    pushButton(&window, "btnRipristina")->click();
+    Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
     const QDateTime taken = BackupName::timeOf(window.listedNames().last());
     QCOMPARE(platform.messages.size(), 2);
@@ -187,7 +182,7 @@ void tst_GuiBackups::copyNowThenRestore()
     writeArchive(platform, 1, 'f');
     list->selectRow(1);
     platform.queueAnswer(Platform::Answer::No);
-    pushButton(&window, "btnRipristina")->click();
+    Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'f'));
 }
@@ -201,7 +196,7 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     platform.queueFolderName(otherDisk.path());
-    pushButton(&window, "btnCopiaSuDisco")->click();
+    Gui::pushButton(&window, "btnCopiaSuDisco")->click();
     QVERIFY(idle(&window));
 
     // Nothing was selected, so a fresh backup was made and copied.
@@ -215,7 +210,7 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
 
     // The dialog opens at the folder remembered.
     platform.queueFolderName(QString());
-    pushButton(&window, "btnCopiaSuDisco")->click();
+    Gui::pushButton(&window, "btnCopiaSuDisco")->click();
     QCOMPARE(platform.folderDialogs.constLast().startFolder, otherDisk.path());
 }
 
@@ -229,7 +224,7 @@ void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
     window.show();
     platform.queueFileName(other);
     platform.queueAnswer(Platform::Answer::Yes);
-    pushButton(&window, "btnApri")->click();
+    Gui::pushButton(&window, "btnApri")->click();
     QVERIFY(idle(&window));
     QCOMPARE(platform.messages.constLast().text,
              QStringLiteral("Attenzione: il file scelto non è una copia di sicurezza valida di Corvanta."));
@@ -244,11 +239,11 @@ void tst_GuiBackups::backupDeletedWhileListed()
     writeArchive(platform, 1, 'i');
     TfrmCopieSicurezza window;
     window.show();
-    pushButton(&window, "btnCopiaOra")->click();
+    Gui::pushButton(&window, "btnCopiaOra")->click();
     QVERIFY(idle(&window));
     QVERIFY(QFile::remove(backupFolder(platform) + window.listedNames().constFirst()));
     window.findChild<LineList*>(QStringLiteral("lstCopie"))->selectRow(0);
-    pushButton(&window, "btnRipristina")->click();
+    Gui::pushButton(&window, "btnRipristina")->click();
     QCOMPARE(platform.messages.constLast().text, QStringLiteral("Attenzione: la copia scelta non esiste più."));
     QVERIFY(window.listedNames().isEmpty());
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'i'));

@@ -55,6 +55,18 @@ struct Panel {
     }
 };
 
+bool paints(QWidget* control, const QColor& colour)
+{
+    const QImage image = control->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).rgb() == colour.rgb())
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 class tst_GuiClick : public QObject {
@@ -63,6 +75,8 @@ private slots:
     void pressAndRelease_data();
     void pressAndRelease();
     void accessiblePress();
+    void linkColourWhilePressed_data();
+    void linkColourWhilePressed();
     void noFocus();
 };
 
@@ -142,6 +156,40 @@ void tst_GuiClick::accessiblePress()
         QTRY_COMPARE(clicks.count(), 1);
     }
     QCOMPARE(QAccessible::queryAccessibleInterface(p.link)->text(QAccessible::Name), QStringLiteral("collegamento"));
+}
+
+void tst_GuiClick::linkColourWhilePressed_data()
+{
+    QTest::addColumn<QString>("pressed");
+    QTest::addColumn<bool>("letGoOnIt");
+    QTest::newRow("link") << "link" << true;
+    QTest::newRow("link let go beside it") << "link" << false;
+    QTest::newRow("its icon") << "button" << true;
+    QTest::newRow("its icon let go beside it") << "button" << false;
+}
+
+// A link of its own colour turns orange while held, through itself or its icon, and
+// comes back to its own colour, not to the usual blue.
+void tst_GuiClick::linkColourWhilePressed()
+{
+    QFETCH(QString, pressed);
+    QFETCH(bool, letGoOnIt);
+
+    Panel p;
+    const QColor own(0xDC, 0x14, 0x3C);
+    p.link->setColour(own);
+    p.link->bindIcon(p.button);
+    p.panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&p.panel));
+
+    QWidget* target = p.control(pressed);
+    QTest::mousePress(target, Qt::LeftButton, {}, QPoint(3, 3));
+    QCOMPARE(p.link->colour(), TextLink::Pressed);
+    QVERIFY(paints(p.link, TextLink::Pressed));
+    QTest::mouseRelease(target, Qt::LeftButton, {}, letGoOnIt ? QPoint(5, 5) : QPoint(-5, -5));
+    QCOMPARE(p.link->colour(), own);
+    QVERIFY(paints(p.link, own));
+    QVERIFY(!paints(p.link, TextLink::Pressed));
 }
 
 // Pictures, links and photos take no focus, as before they were buttons: the tab order

@@ -74,10 +74,7 @@ struct CostWindow {
     QLineEdit* box(const QString& name) const { return window.findChild<QLineEdit*>(name); }
     QLabel* label(const char* name) const { return window.findChild<QLabel*>(QLatin1String(name)); }
     LineList* list() const { return window.findChild<LineList*>(QStringLiteral("lstRecords")); }
-    void click(const char* name)
-    {
-        QTest::mouseClick(window.findChild<QPushButton*>(QLatin1String(name)), Qt::LeftButton);
-    }
+    void click(const char* name) { Gui::push(&window, name); }
     bool entryPanelShown() const { return window.findChild<QWidget*>(QStringLiteral("panCosti"))->isVisible(); }
     void fill(const TCostoVeicolo& values)
     {

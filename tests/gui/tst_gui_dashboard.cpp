@@ -86,13 +86,6 @@ QStringList column(QTableView* grid, int column)
     return texts;
 }
 
-void clickPush(QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 void doubleClickRow(QTableView* grid, int row)
 {
     const QRect cell = grid->visualRect(grid->model()->index(row, 0));
@@ -356,7 +349,7 @@ void tst_GuiDashboard::printTitleAndRows()
     platform.queuePrintFile(pdf);
     TfrmScadenzario window;
     window.show();
-    clickPush(&window, "btnStampa");
+    Gui::push(&window, "btnStampa");
     QCOMPARE(platform.prints.size(), 1);
     QCOMPARE(platform.messages.size(), 0);
     QProcess text;
@@ -383,7 +376,7 @@ void tst_GuiDashboard::calendarExport()
     platform.queueFileName(path);
     TfrmScadenzario window;
     window.show();
-    clickPush(&window, "btnCalendario");
+    Gui::push(&window, "btnCalendario");
 
     QCOMPARE(platform.dialogs.size(), 1);
     const Platform::FileDialogOptions& options = platform.dialogs.at(0).options;
@@ -408,9 +401,9 @@ void tst_GuiDashboard::archiveFailsWhileRegisterOpen()
     makeArchiveUnreadable(platform);
 
     platform.queuePrintFile(platform.folder() + QStringLiteral("never.pdf"));
-    clickPush(&window, "btnStampa");
+    Gui::push(&window, "btnStampa");
     platform.queueFileName(path);
-    clickPush(&window, "btnCalendario");
+    Gui::push(&window, "btnCalendario");
 
     QCOMPARE(platform.prints.size(), 0);
     QCOMPARE(platform.messages.size(), 2);

@@ -106,13 +106,6 @@ Opened openList(QWidget* menu, const char* button, const std::function<void(QWid
     return opened;
 }
 
-void clickPush(QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 QString pdfText(const QString& path)
 {
     QProcess text;
@@ -275,7 +268,7 @@ void tst_GuiDeadlines::eachListFromMenu()
         QFile svg(ArtworkImage::artworkPath(list->objectName(), QStringLiteral("icoTipoScadenze")));
         if (svg.open(QIODevice::ReadOnly))
             strip = QString::fromUtf8(svg.readAll());
-        clickPush(list, "btnChiudi");
+        Gui::push(list, "btnChiudi");
     });
 
     QCOMPARE(opened.name, name);
@@ -294,7 +287,7 @@ void tst_GuiDeadlines::freshListEachOpening()
 {
     FakePlatform platform;
     MenuShown shown;
-    const Opened first = openList(shown.menu, "btnBollo", [](QWidget* list) { clickPush(list, "btnChiudi"); });
+    const Opened first = openList(shown.menu, "btnBollo", [](QWidget* list) { Gui::push(list, "btnChiudi"); });
     QVERIFY(first.lines.isEmpty());
     QVERIFY(first.destroyed);
     QVERIFY2(QFileInfo::exists(platform.archivePath()), "the missing archive was not created");
@@ -302,7 +295,7 @@ void tst_GuiDeadlines::freshListEachOpening()
     TSchedaVeicolo due = vehicle(QStringLiteral("Auto"), QStringLiteral("Fiat"), QStringLiteral("AB123CD"));
     due.ScadBollo = QStringLiteral("11/12/2026");
     writeArchive(platform, {due});
-    const Opened second = openList(shown.menu, "btnBollo", [](QWidget* list) { clickPush(list, "btnChiudi"); });
+    const Opened second = openList(shown.menu, "btnBollo", [](QWidget* list) { Gui::push(list, "btnChiudi"); });
     QCOMPARE(plates(second.lines), QStringList{QStringLiteral("AB123CD")});
     QVERIFY(second.destroyed);
     QCOMPARE(platform.messages.size(), 0);
@@ -445,7 +438,7 @@ void tst_GuiDeadlines::print()
     list.show();
     const QStringList lines = listOf(&list)->lines();
     QCOMPARE(lines.size(), vehicles);
-    clickPush(&list, "btnStampa");
+    Gui::push(&list, "btnStampa");
 
     QCOMPARE(platform.prints.size(), 1);
     QCOMPARE(platform.prints.at(0).pageCount, 1);

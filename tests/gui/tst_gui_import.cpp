@@ -20,11 +20,6 @@
 
 namespace {
 
-QPushButton* pushButton(const QWidget* window, const char* name)
-{
-    return window->findChild<QPushButton*>(QLatin1String(name));
-}
-
 QStringList headers(const QTableWidget* grid)
 {
     QStringList made;
@@ -68,10 +63,10 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         auto* lblEsito = window->findChild<QLabel*>(QStringLiteral("lblEsito"));
         auto* lstProblemi = window->findChild<QListWidget*>(QStringLiteral("lstProblemi"));
         QVERIFY(grdColonne && grdAnteprima && lblEsito && lstProblemi);
-        QVERIFY(!pushButton(window, "btnImporta")->isEnabled());
+        QVERIFY(!Gui::pushButton(window, "btnImporta")->isEnabled());
 
         platform.queueFileName(QStringLiteral(CORVANTA_FIXTURES "/import/excel_it.csv"));
-        pushButton(window, "btnScegliFile")->click();
+        Gui::pushButton(window, "btnScegliFile")->click();
         QCOMPARE(platform.dialogs.last().options.filter, QStringLiteral("File CSV (*.csv *.txt)|*.csv;*.txt"));
         QCOMPARE(grdColonne->rowCount(), 10);
         QCOMPARE(grdColonne->item(4, 0)->text(), QStringLiteral("Km"));
@@ -91,21 +86,21 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QTRY_COMPARE(grdColonne->item(4, 2)->text(), FieldChoiceDelegate::notImported());
         QVERIFY(!headers(grdAnteprima).contains(QStringLiteral("Chilometri percorsi")));
 
-        pushButton(window, "btnImporta")->click();
+        Gui::pushButton(window, "btnImporta")->click();
         QCOMPARE(platform.messages.last().text,
                  QStringLiteral("Importazione completata: 3 schede aggiunte (posizioni da 2 a 4)."));
         QCOMPARE(Gui::readFile(platform.archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
         QCOMPARE(lblEsito->text(), QStringLiteral("Da importare: 0 · Da saltare: 5 · Avvisi: 0"));
 
         platform.queueAnswer(Platform::Answer::Yes);
-        pushButton(window, "btnAnnullaImportazione")->click();
+        Gui::pushButton(window, "btnAnnullaImportazione")->click();
         QCOMPARE(platform.messages.at(platform.messages.size() - 2).kind, Platform::MessageKind::Question);
         QVERIFY(platform.messages.at(platform.messages.size() - 2).text.endsWith(QStringLiteral("(3 schede)?")));
         QCOMPARE(Gui::readFile(platform.archivePath()), before);
 
         Gui::whileModal([&](QWidget* help) { helpOpened = help ? help->objectName() : QString(); });
         Gui::click(window, "imgGuida");
-        pushButton(window, "btnChiudi")->click();
+        Gui::pushButton(window, "btnChiudi")->click();
     });
     Gui::click(windows.frmAvvio(), "imgImporta");
     QCOMPARE(opened, QStringLiteral("TfrmImportaVeicoli"));

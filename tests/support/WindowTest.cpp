@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -25,6 +26,19 @@ void click(const QWidget* window, const char* name)
     ArtworkImage* target = button(window, name);
     if (!target)
         QFAIL(qPrintable(QStringLiteral("no picture button %1").arg(QLatin1String(name))));
+    QTest::mouseClick(target, Qt::LeftButton);
+}
+
+QPushButton* pushButton(const QWidget* window, const char* name)
+{
+    return window->findChild<QPushButton*>(QLatin1String(name));
+}
+
+void push(const QWidget* window, const char* name)
+{
+    QPushButton* target = pushButton(window, name);
+    if (!target)
+        QFAIL(qPrintable(QStringLiteral("no push button %1").arg(QLatin1String(name))));
     QTest::mouseClick(target, Qt::LeftButton);
 }
 

@@ -10,6 +10,7 @@ class ArtworkImage;
 class PhotoView;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QWidget;
 
 // Helpers for the tests of any window of the program: find a control by its name, click
@@ -18,6 +19,10 @@ namespace Gui {
 ArtworkImage* button(const QWidget* window, const char* name);
 // A left click on a picture button, as the user makes it.
 void click(const QWidget* window, const char* name);
+// The push button of that name, or null.
+QPushButton* pushButton(const QWidget* window, const char* name);
+// A left click on a push button, as the user makes it; fails the test when there is none.
+void push(const QWidget* window, const char* name);
 QLineEdit* editBox(const QWidget* window, const char* name);
 QLabel* label(const QWidget* window, const char* name);
 PhotoView* photoView(const QWidget* window, const char* name);
