@@ -14,21 +14,24 @@
 #include "widgets/WindowFrame.h"
 
 #include <QComboBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
 
 namespace {
-
-constexpr int RowHeight = 20;
 
 const WindowFrame Frame = WindowFrame::fixed("frmStorico", " Storico del veicolo", {930, 560})
                               .gradient(Colours::SteelBlue, Qt::white)
                               .container({902, 532})
                               .withoutTitleBarButtons();
 
-// Descrizione takes the rest.
-const int ColumnWidths[HistoryModel::ColumnCount] = {118, 96, 0, 118, 140};
+const Controls::ComboBox Tipo = {"cboTipo", {90, 88, 220, 24}};
+
+// Da takes the rest.
+const Controls::TableView Storico = {"grdStorico",
+                                     {25, 125, 852, 336},
+                                     {118, 96, 380, 118},
+                                     20,
+                                     Controls::TableView::FixedSizes | Controls::TableView::SingleSelection};
 
 // One printed line per listed row: the columns at fixed places, the description last and whole.
 QStringList printedLines(const HistoryModel& rows)
@@ -70,31 +73,11 @@ TfrmStorico::TfrmStorico(QWidget* parent) : QDialog(parent)
     const QFont verdana = Fonts::font(QStringLiteral("Verdana"), 10);
     QLabel* lblTipo = Controls::label(panContainer, "lblTipo", {20, 92}, QStringLiteral("Eventi:"), verdana);
     lblTipo->setGeometry(20, 88, 70, 24);
-    cboTipo = new QComboBox(panContainer);
-    cboTipo->setObjectName(QStringLiteral("cboTipo"));
-    cboTipo->setGeometry(90, 88, 220, 24);
-    cboTipo->setFont(verdana);
+    cboTipo = Controls::comboBox(panContainer, Tipo, verdana);
 
     Controls::shape(panContainer, "shpLista", {20, 120, 862, 346}, Colours::SteelBlue, Colours::SteelBlue);
     m_rows = new HistoryModel(this);
-    grdStorico = new QTableView(panContainer);
-    grdStorico->setObjectName(QStringLiteral("grdStorico"));
-    grdStorico->setGeometry(25, 125, 852, 336);
-    grdStorico->setFont(Fonts::font(QStringLiteral("Verdana"), 9));
-    grdStorico->setModel(m_rows);
-    grdStorico->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grdStorico->setSelectionMode(QAbstractItemView::SingleSelection);
-    grdStorico->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grdStorico->setWordWrap(false);
-    grdStorico->verticalHeader()->hide();
-    grdStorico->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grdStorico->verticalHeader()->setDefaultSectionSize(RowHeight);
-    grdStorico->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    for (int c = 0; c < HistoryModel::ColumnCount; ++c) {
-        if (ColumnWidths[c] > 0)
-            grdStorico->setColumnWidth(c, ColumnWidths[c]);
-    }
-    grdStorico->horizontalHeader()->setSectionResizeMode(HistoryModel::Descrizione, QHeaderView::Stretch);
+    grdStorico = Controls::tableView(panContainer, Storico, m_rows, Fonts::font(QStringLiteral("Verdana"), 9));
 
     const Controls::PushButton<TfrmStorico> buttons[] = {
         {"btnChiudi", {0, 498, 161, 32}, "Chiudi", &TfrmStorico::btnChiudiClick},
