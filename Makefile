@@ -5,7 +5,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ libgl-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils libzip-dev pkgconf \
-            libical-dev libxlsxwriter-dev python3-openpyxl
+            libical-dev libxlsxwriter-dev python3-openpyxl patchelf qt6-wayland
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 OFFSCREEN := offscreen:configfile=$(CURDIR)/tests/support/offscreen.json
 
