@@ -95,7 +95,7 @@ else()
     # C++ runtime, GL and the display's own client libraries do not.
     foreach(library libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6 libQt6Svg.so.6 libQt6PrintSupport.so.6
             libQt6XcbQpa.so.6 libQt6WaylandClient.so.6 libQt6DBus.so.6 libical.so.3 libzip.so.4
-            libxlsxwriter.so.1 libxkbcommon.so.0 libxkbcommon-x11.so.0 libxcb-icccm.so.4 libxcb-image.so.0
+            libxlsxwriter.so.4 libxkbcommon.so.0 libxkbcommon-x11.so.0 libxcb-icccm.so.4 libxcb-image.so.0
             libxcb-keysyms.so.1 libxcb-render-util.so.0 libxcb-cursor.so.0)
         if(NOT library IN_LIST libraries)
             fail("lib/ has no ${library}")
