@@ -20,7 +20,8 @@ test: build
 screens: build
 	QT_QPA_PLATFORM=$(OFFSCREEN) $(BUILD)/tools/corvanta_screens $(BUILD)/screens
 
-# The program folder without user data, as $(BUILD)/Corvanta-<version>.zip.
+# The program folder without user data, with its own Qt, as $(BUILD)/Corvanta-<version>.zip;
+# the executable's symbols go to $(BUILD)/corvanta.debug.
 dist: build
 	cmake --build $(BUILD) --target corvanta_dist
 
