@@ -5,7 +5,7 @@ BUILD    ?= build
 JOBS     ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES := cmake make g++ libgl-dev qt6-base-dev qt6-svg-dev qt6-translations-l10n \
             fonts-liberation2 fonts-dejavu-core poppler-utils desktop-file-utils libzip-dev pkgconf \
-            libical-dev libxlsxwriter-dev python3-openpyxl zip
+            libical-dev libxlsxwriter-dev python3-openpyxl zip patchelf qt6-wayland
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 OFFSCREEN := offscreen:configfile=$(CURDIR)/tests/support/offscreen.json
 
@@ -20,7 +20,8 @@ test: build
 screens: build
 	QT_QPA_PLATFORM=$(OFFSCREEN) $(BUILD)/tools/corvanta_screens $(BUILD)/screens
 
-# The program folder without user data, as $(BUILD)/Corvanta-<version>.zip.
+# The program folder without user data, with its own Qt, as $(BUILD)/Corvanta-<version>.zip;
+# the executable's symbols go to $(BUILD)/corvanta.debug.
 dist: build
 	cmake --build $(BUILD) --target corvanta_dist
 
