@@ -11,6 +11,10 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <future>
+#include <vector>
+
 namespace {
 
 using V = TSchedaVeicolo;
@@ -99,6 +103,34 @@ void writeDateOrText(Workbook& book, int sheet, int row, int column, const QStri
         book.writeText(sheet, row, column, text);
 }
 
+// A vehicle with its listed cost entries; a vehicle without a cost file has none, and none
+// is created for it.
+struct ReadVehicle {
+    int position = 0;
+    TSchedaVeicolo record;
+    std::vector<TCostoVeicolo> costs;
+    CostFileState costState = CostFileState::Missing;
+};
+
+// Vehicles first .. end - 1 (0-based) of the archive, each with its cost entries.
+std::vector<ReadVehicle> readVehicles(const QString& programFolder, int first, int end)
+{
+    std::vector<ReadVehicle> read(static_cast<std::size_t>(end - first));
+    VehicleArchive archive(programFolder);
+    RecordScanner scanner(archive.records(), first, end);
+    QByteArrayView bytes;
+    for (ReadVehicle& vehicle : read) {
+        if (!scanner.next(bytes))
+            throw FileAccessError("the archive ended while it was read");
+        vehicle.position = scanner.index() + 1;
+        vehicle.record = decodeRecord<TSchedaVeicolo>(bytes);
+        vehicle.costState = scanCostFile(programFolder + CostFile::fileName(vehicle.position),
+                                         [&vehicle](const TCostoVeicolo& entry) { vehicle.costs.push_back(entry); });
+    }
+    archive.close();
+    return read;
+}
+
 class Writer {
 public:
     Writer(const QString& programFolder, Workbook& book) : m_folder(programFolder), m_book(book)
@@ -120,8 +152,10 @@ public:
         book.writeHeader(m_dues, headers({"N.", "Targa", "Veicolo", "Scadenza", "Data"}), {6, 11, 36, 15, 12});
     }
 
-    void vehicle(int position, const TSchedaVeicolo& record)
+    void vehicle(const ReadVehicle& read)
     {
+        const int position = read.position;
+        const TSchedaVeicolo& record = read.record;
         const int row = position;
         m_book.writeNumber(m_vehicles, row, 0, position, Workbook::Style::Integer);
         int column = 1;
@@ -150,7 +184,9 @@ public:
             m_book.writeText(m_dues, m_lastDueRow, 3, QString::fromUtf8(due.name));
             writeDateOrText(m_book, m_dues, m_lastDueRow, 4, text);
         }
-        costs(position, record.Targa);
+        costs(position, record.Targa, read.costs);
+        if (read.costState == CostFileState::Unreadable)
+            ++unreadableCostFiles;
     }
 
     void finish()
@@ -163,26 +199,21 @@ public:
     int unreadableCostFiles = 0;
 
 private:
-    // The listed entries of one vehicle; a vehicle without a cost file has none, and none
-    // is created for it.
-    void costs(int position, const QString& plate)
+    void costs(int position, const QString& plate, const std::vector<TCostoVeicolo>& entries)
     {
-        const CostFileState state =
-            scanCostFile(m_folder + CostFile::fileName(position), [&](const TCostoVeicolo& entry) {
-                const int row = ++m_lastCostRow;
-                m_book.writeNumber(m_costs, row, 0, position, Workbook::Style::Integer);
-                m_book.writeText(m_costs, row, 1, plate);
-                writeDateOrText(m_book, m_costs, row, 2, entry.Data);
-                m_book.writeText(m_costs, row, 3, entry.Causale);
-                m_book.writeText(m_costs, row, 4, entry.Pagatore);
-                m_book.writeText(m_costs, row, 5, entry.Beneficiario);
-                if (const auto cents = Amount::readCents(entry.Importo))
-                    m_book.writeNumber(m_costs, row, 6, static_cast<double>(*cents) / 100.0, Workbook::Style::Euro);
-                else
-                    m_book.writeText(m_costs, row, 6, entry.Importo);
-            });
-        if (state == CostFileState::Unreadable)
-            ++unreadableCostFiles;
+        for (const TCostoVeicolo& entry : entries) {
+            const int row = ++m_lastCostRow;
+            m_book.writeNumber(m_costs, row, 0, position, Workbook::Style::Integer);
+            m_book.writeText(m_costs, row, 1, plate);
+            writeDateOrText(m_book, m_costs, row, 2, entry.Data);
+            m_book.writeText(m_costs, row, 3, entry.Causale);
+            m_book.writeText(m_costs, row, 4, entry.Pagatore);
+            m_book.writeText(m_costs, row, 5, entry.Beneficiario);
+            if (const auto cents = Amount::readCents(entry.Importo))
+                m_book.writeNumber(m_costs, row, 6, static_cast<double>(*cents) / 100.0, Workbook::Style::Euro);
+            else
+                m_book.writeText(m_costs, row, 6, entry.Importo);
+        }
     }
 
     QString m_folder;
@@ -206,12 +237,27 @@ Result write(const QString& programFolder, const QString& path)
     Workbook book(path);
     Writer writer(programFolder, book);
     try {
-        VehicleArchive archive(programFolder);
-        RecordScanner scanner(archive.records());
-        QByteArrayView bytes;
-        while (scanner.next(bytes))
-            writer.vehicle(scanner.index() + 1, decodeRecord<TSchedaVeicolo>(bytes));
-        archive.close();
+        int count = 0;
+        {
+            VehicleArchive archive(programFolder);
+            count = archive.count();
+            archive.close();
+        }
+        // The next vehicles and their cost files are read on a second thread while the
+        // workbook takes these: reading many small files is the one cost the cells do not have.
+        constexpr int Chunk = 512;
+        const auto readFrom = [&programFolder, count](int first) {
+            return std::async(std::launch::async | std::launch::deferred, readVehicles, programFolder, first,
+                              std::min(first + Chunk, count));
+        };
+        std::future<std::vector<ReadVehicle>> next = readFrom(0);
+        for (int first = 0; first < count; first += Chunk) {
+            const std::vector<ReadVehicle> chunk = next.get();
+            if (first + Chunk < count)
+                next = readFrom(first + Chunk);
+            for (const ReadVehicle& vehicle : chunk)
+                writer.vehicle(vehicle);
+        }
     } catch (const FileAccessError& error) {
         result.error = QString::fromUtf8(error.what());
         return result; // the old workbook stays
