@@ -4,7 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
+#include <QRandomGenerator>
 
 #include <cstdio>
 #include <future>
@@ -90,14 +90,23 @@ bool writeWholeFile(const QString& path, const QByteArray& content, QString* err
 
 SafePath::SafePath(const QString& path) : m_path(path)
 {
-    // A unique name beside the target, so that the rename stays inside one file system.
-    QTemporaryFile reserved(path + QStringLiteral(".XXXXXX"));
-    reserved.setAutoRemove(false);
-    if (!reserved.open()) {
+    // A fresh name beside the target, so that the rename stays inside one file system. It is
+    // made as any new file is, or with the old file's permissions as QSaveFile does, since
+    // the file keeps them once renamed: another user of a shared folder can read it.
+    const QFileInfo old(path);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        QFile reserved(path +
+                       QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (old.exists())
+                reserved.setPermissions(old.permissions());
+            m_temporaryPath = reserved.fileName();
+            return;
+        }
         m_error = reserved.errorString();
-        return;
+        if (!reserved.exists())
+            return; // not a name taken: the folder refuses
     }
-    m_temporaryPath = reserved.fileName();
 }
 
 SafePath::~SafePath()
