@@ -3,10 +3,10 @@
 #include "BenchFigures.h"
 #include "archive/RecordCodec.h"
 #include "archive/TSchedaVeicolo.h"
-#include "backup/BackgroundJob.h"
 #include "backup/BackupContents.h"
 #include "backup/BackupName.h"
 #include "backup/BackupWriter.h"
+#include "jobs/BackgroundJob.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "access/PasswordFile.h"
 
 #include "access/Crypt.h"
-#include "access/IniFile.h"
 #include "archive/StoredText.h"
+#include "files/IniFile.h"
 
 #include <stdexcept>
 

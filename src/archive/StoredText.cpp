@@ -1,6 +1,6 @@
 #include "archive/StoredText.h"
 
-#include "archive/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <algorithm>
 #include <cstring>
@@ -8,13 +8,7 @@
 namespace StoredText {
 QStringView trimmedView(QStringView text)
 {
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin].unicode() <= 0x20)
-        ++begin;
-    while (end > begin && text[end - 1].unicode() <= 0x20)
-        --end;
-    return text.mid(begin, end - begin);
+    return Windows1252::trimmedView(text);
 }
 
 QString trimmed(QStringView text)

@@ -1,13 +1,13 @@
 #include "backup/AutomaticBackup.h"
 
 #include "archive/TSchedaVeicolo.h"
-#include "backup/BackgroundJob.h"
 #include "backup/BackupContents.h"
 #include "backup/BackupMessages.h"
 #include "backup/BackupName.h"
 #include "backup/BackupRotation.h"
 #include "backup/BackupSettings.h"
 #include "backup/BackupWriter.h"
+#include "jobs/BackgroundJob.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Fonts.h"
@@ -15,7 +15,6 @@
 
 #include <QFileInfo>
 #include <QProgressBar>
-#include <QTime>
 #include <QTimer>
 
 AutomaticBackup::AutomaticBackup(QWidget* panContainer) : QObject(panContainer), m_job(new BackgroundJob(this))
@@ -52,8 +51,7 @@ void AutomaticBackup::launcherShown()
         m_checkedDay = today;
         const QString folder = BackupName::folderIn(platform.programFolder());
         if (!BackupName::hasOneOf(folder, today)) {
-            const BackupWriter::Request request{
-                platform.programFolder(), folder, QDateTime(today, QTime::currentTime()), {}, {}};
+            const BackupWriter::Request request{platform.programFolder(), folder, platform.now(), {}, {}};
             m_progress->setValue(0);
             m_progress->show();
             // Started once the launcher has painted, so that the first picture the clerk sees

@@ -15,7 +15,7 @@ bool refuse(QString* why, const QString& reason)
 }
 } // namespace
 
-bool isValid(Zip::Reader& reader, QString* why, const Zip::Cancelled& cancelled)
+bool isValid(Zip::Reader& reader, QString* why, const Job::Cancelled& cancelled)
 {
     if (!reader.isOpen())
         return refuse(why, reader.errorString());

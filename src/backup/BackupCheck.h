@@ -10,7 +10,7 @@
 namespace BackupCheck {
 
 // true when valid; otherwise why, for the developer, in *why when given.
-bool isValid(Zip::Reader& reader, QString* why = nullptr, const Zip::Cancelled& cancelled = {});
+bool isValid(Zip::Reader& reader, QString* why = nullptr, const Job::Cancelled& cancelled = {});
 bool isValid(const QString& zipPath, QString* why = nullptr);
 
 } // namespace BackupCheck

@@ -1,8 +1,10 @@
 #include "backup/BackupContents.h"
 
+#include "access/PasswordFile.h"
 #include "archive/TSchedaVeicolo.h"
 #include "archive/VehicleArchive.h"
 #include "costs/TCostoVeicolo.h"
+#include "files/ProgramSettings.h"
 #include "history/HistoryFile.h"
 
 #include <QDir>
@@ -84,7 +86,7 @@ QList<DataFile> dataFiles(const QString& programFolder)
         for (const QString& name : inside)
             files.append(fileOf(programFolder, name, 0));
     }
-    for (const QString& name : {QStringLiteral("unins000.dll"), QStringLiteral("Corvanta.ini")})
+    for (const QString& name : {PasswordFile::fileName(), ProgramSettings::fileName()})
         if (QFileInfo(programFolder + name).isFile())
             files.append(fileOf(programFolder, name, 0));
     return files;
@@ -92,8 +94,8 @@ QList<DataFile> dataFiles(const QString& programFolder)
 
 bool isDataName(const QString& name)
 {
-    if (name == archiveName() || name == HistoryFile::fileName() || name == QLatin1String("unins000.dll") ||
-        name == QLatin1String("Corvanta.ini"))
+    if (name == archiveName() || name == HistoryFile::fileName() || name == PasswordFile::fileName() ||
+        name == ProgramSettings::fileName())
         return true;
     if (costFileName().match(name).hasMatch())
         return true;

@@ -8,8 +8,8 @@
 
 namespace BackupCopy {
 
-QString toFolder(const QString& backupPath, const QString& folder, const Zip::Progress& progress,
-                 const Zip::Cancelled& cancelled, QString& error)
+QString toFolder(const QString& backupPath, const QString& folder, const Job::Progress& progress,
+                 const Job::Cancelled& cancelled, QString& error)
 {
     QFile source(backupPath);
     if (!source.open(QIODevice::ReadOnly)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/ZipArchive.h"
+#include "jobs/JobControl.h"
 
 #include <QString>
 
@@ -10,7 +10,7 @@
 namespace BackupCopy {
 
 // The copy's full path, or empty with the reason in error.
-QString toFolder(const QString& backupPath, const QString& folder, const Zip::Progress& progress,
-                 const Zip::Cancelled& cancelled, QString& error);
+QString toFolder(const QString& backupPath, const QString& folder, const Job::Progress& progress,
+                 const Job::Cancelled& cancelled, QString& error);
 
 } // namespace BackupCopy

@@ -3,6 +3,7 @@
 #include "backup/BackupCheck.h"
 #include "backup/BackupContents.h"
 #include "backup/BackupWriter.h"
+#include "backup/ZipArchive.h"
 #include "files/SafeFile.h"
 
 #include <QDir>

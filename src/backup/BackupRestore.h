@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/ZipArchive.h"
+#include "jobs/JobControl.h"
 
 #include <QDateTime>
 #include <QString>
@@ -25,9 +25,9 @@ struct Request {
     QString programFolder; // with a trailing separator
     QString backupFolder;  // where the safety backup goes, with a trailing separator
     QDateTime when;        // names the safety backup
-    Zip::Progress progress;
+    Job::Progress progress;
     // Asked until the first file is replaced; from there on the restore runs to its end.
-    Zip::Cancelled cancelled;
+    Job::Cancelled cancelled;
 };
 
 Result restore(const Request& request);

@@ -1,6 +1,6 @@
 #include "backup/BackupSettings.h"
 
-#include "access/IniFile.h"
+#include "files/ProgramSettings.h"
 
 namespace BackupSettings {
 
@@ -9,36 +9,21 @@ const QString Section = QStringLiteral("CopieSicurezza");
 const QString FolderKey = QStringLiteral("Cartella");
 const QString DateKey = QStringLiteral("UltimaCopiaEsterna");
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
-
-QString valueOf(const QString& programFolder, const QString& key)
-{
-    try {
-        return IniFile::readValue(iniPath(programFolder), Section, key);
-    } catch (const IniFileError&) {
-        return {};
-    }
-}
 } // namespace
-
-QString iniPath(const QString& programFolder)
-{
-    return programFolder + QStringLiteral("Corvanta.ini");
-}
 
 QString externalFolder(const QString& programFolder)
 {
-    return valueOf(programFolder, FolderKey);
+    return ProgramSettings(programFolder).value(Section, FolderKey);
 }
 
 QDate lastExternalCopy(const QString& programFolder)
 {
-    return QDate::fromString(valueOf(programFolder, DateKey), DateFormat);
+    return QDate::fromString(ProgramSettings(programFolder).value(Section, DateKey), DateFormat);
 }
 
 void rememberExternalCopy(const QString& programFolder, const QString& folder, const QDate& day)
 {
-    IniFile::writeValue(iniPath(programFolder), Section, FolderKey, folder);
-    IniFile::writeValue(iniPath(programFolder), Section, DateKey, day.toString(DateFormat));
+    ProgramSettings(programFolder).write(Section, {{FolderKey, folder}, {DateKey, day.toString(DateFormat)}});
 }
 
 } // namespace BackupSettings

@@ -5,10 +5,10 @@
 
 // The backups' options in Corvanta.ini beside the program, section CopieSicurezza: the
 // folder of the last copy to another disk (Cartella) and its date (UltimaCopiaEsterna).
-// Written through IniFile, which replaces the file whole; a failed write throws IniFileError.
+// Written through ProgramSettings, which replaces the file whole; a failed write throws
+// IniFileError.
 namespace BackupSettings {
 
-QString iniPath(const QString& programFolder);
 QString externalFolder(const QString& programFolder);
 // Invalid when never copied, or when the value cannot be read as a date.
 QDate lastExternalCopy(const QString& programFolder);

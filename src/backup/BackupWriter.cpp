@@ -3,13 +3,12 @@
 #include "archive/FixedRecordFile.h"
 #include "backup/BackupContents.h"
 #include "backup/BackupName.h"
-#include "files/DiskSync.h"
+#include "backup/ZipArchive.h"
+#include "files/SafeFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
-#include <future>
 #include <mutex>
 
 namespace BackupWriter {
@@ -59,8 +58,6 @@ public:
         } catch (const std::exception& error) {
             result.error = QString::fromLocal8Bit(error.what());
         }
-        if (!result.made() && !m_temporaryPath.isEmpty())
-            QFile::remove(m_temporaryPath);
         return result;
     }
 
@@ -86,9 +83,12 @@ private:
             fail(QStringLiteral("cannot create %1").arg(folder));
         const QList<BackupContents::DataFile> files = BackupContents::dataFiles(m_request.programFolder);
 
-        m_temporaryPath = folder + BackupName::of(m_request.when) + QStringLiteral(".tmp");
-        QFile::remove(m_temporaryPath); // a leftover of a run that was killed
-        Zip::Writer zip(m_temporaryPath);
+        // Unwinding drops the temporary file, once libzip has let go of it.
+        const QString finalPath = freeName(folder);
+        SafePath backup(finalPath);
+        if (backup.temporaryPath().isEmpty())
+            fail(backup.errorString());
+        Zip::Writer zip(backup.temporaryPath());
         if (!zip.isOpen())
             fail(zip.errorString());
 
@@ -109,22 +109,11 @@ private:
             fail(zip.errorString());
         }
         if (afterClose())
-            afterClose()(m_temporaryPath);
+            afterClose()(backup.temporaryPath());
 
-        // The device takes the bytes on the other core while they are read back; both end
-        // before the rename, and a failed check waits for the flush before the file goes.
-        std::future<bool> flushed = std::async(std::launch::async, [path = m_temporaryPath] {
-            QFile written(path);
-            return written.open(QIODevice::ReadOnly) && DiskSync::flushToDevice(written.handle());
-        });
-        verify(files.size());
-        if (!flushed.get())
-            fail(QStringLiteral("the device did not take the backup"));
-        const QString finalPath = freeName(folder);
-        if (!QFile::rename(m_temporaryPath, finalPath))
-            fail(QStringLiteral("cannot rename to %1").arg(finalPath));
-        m_temporaryPath.clear();
-        DiskSync::flushFolder(folder);
+        // Read back while the device takes the bytes: only a whole backup is renamed.
+        if (!backup.commit([&] { verify(backup.temporaryPath(), files.size()); }))
+            fail(backup.errorString());
         progress(1.0);
         return finalPath;
     }
@@ -142,9 +131,9 @@ private:
     }
 
     // Reopens the written ZIP and reads every entry back through its CRC.
-    void verify(qsizetype expectedEntries)
+    void verify(const QString& path, qsizetype expectedEntries)
     {
-        Zip::Reader reader(m_temporaryPath);
+        Zip::Reader reader(path);
         if (!reader.isOpen())
             fail(reader.errorString());
         if (reader.entries().size() != expectedEntries)
@@ -167,7 +156,6 @@ private:
     }
 
     const Request& m_request;
-    QString m_temporaryPath;
 };
 
 } // namespace

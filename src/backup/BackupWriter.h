@@ -1,6 +1,6 @@
 #pragma once
 
-#include "backup/ZipArchive.h"
+#include "jobs/JobControl.h"
 
 #include <QDateTime>
 #include <QString>
@@ -23,8 +23,8 @@ struct Request {
     QString programFolder; // with a trailing separator
     QString intoFolder;    // with a trailing separator; created when missing
     QDateTime when;        // names the backup; a later second when that name is taken
-    Zip::Progress progress;
-    Zip::Cancelled cancelled;
+    Job::Progress progress;
+    Job::Cancelled cancelled;
 };
 
 // One backup at a time in the program: a second request while one runs gets Busy.

@@ -1,7 +1,5 @@
 #include "backup/TfrmCopieSicurezza.h"
 
-#include "access/IniFile.h"
-#include "backup/BackgroundJob.h"
 #include "backup/BackupCopy.h"
 #include "backup/BackupLine.h"
 #include "backup/BackupMessages.h"
@@ -11,6 +9,8 @@
 #include "backup/BackupSettings.h"
 #include "backup/BackupSummary.h"
 #include "backup/BackupWriter.h"
+#include "files/IniFile.h"
+#include "jobs/BackgroundJob.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
@@ -22,7 +22,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QShowEvent>
-#include <QTime>
 
 #include <memory>
 
@@ -34,11 +33,6 @@ const WindowFrame Frame = WindowFrame::fixed("frmCopieSicurezza", " Copie di sic
                               .gradient(Colours::SteelBlue, Qt::white)
                               .container({852, 532})
                               .withoutTitleBarButtons();
-
-QDateTime now()
-{
-    return QDateTime(Platform::instance().today(), QTime::currentTime());
-}
 
 QString programFolder()
 {
@@ -184,7 +178,7 @@ void TfrmCopieSicurezza::subFine()
 void TfrmCopieSicurezza::btnCopiaOraClick()
 {
     auto result = std::make_shared<BackupWriter::Result>();
-    const BackupWriter::Request request{programFolder(), backupFolder(), now(), {}, {}};
+    const BackupWriter::Request request{programFolder(), backupFolder(), Platform::instance().now(), {}, {}};
     subInCorso(
         [result, request](const auto& progress, const auto& cancelled) {
             BackupWriter::Request withProgress = request;
@@ -218,7 +212,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
         QString error;
     };
     auto outcome = std::make_shared<Outcome>();
-    const BackupWriter::Request request{programFolder(), backupFolder(), now(), {}, {}};
+    const BackupWriter::Request request{programFolder(), backupFolder(), Platform::instance().now(), {}, {}};
     subInCorso(
         [outcome, request, chosen, folder](const auto& progress, const auto& cancelled) {
             QString source = chosen;
@@ -282,7 +276,7 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
     if (!Messages::question(this, BackupMessages::restoreQuestion(taken)))
         return;
     auto result = std::make_shared<BackupRestore::Result>();
-    const BackupRestore::Request request{zipPath, programFolder(), backupFolder(), now(), {}, {}};
+    const BackupRestore::Request request{zipPath, programFolder(), backupFolder(), Platform::instance().now(), {}, {}};
     subInCorso(
         [result, request](const auto& progress, const auto& cancelled) {
             BackupRestore::Request withProgress = request;

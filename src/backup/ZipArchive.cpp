@@ -32,8 +32,8 @@ QString openError(int code)
 }
 
 struct CloseState {
-    const Progress& progress;
-    const Cancelled& cancelled;
+    const Job::Progress& progress;
+    const Job::Cancelled& cancelled;
 };
 
 void reportProgress(zip_t*, double done, void* state)
@@ -201,7 +201,8 @@ private:
 Writer::Writer(const QString& path)
 {
     int code = 0;
-    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_EXCL, &code);
+    // The path may hold the empty file that reserved the name; close() replaces it.
+    m_zip = zip_open(QFile::encodeName(path).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!m_zip)
         m_error = openError(code);
 }
@@ -262,7 +263,7 @@ bool Writer::addFolder(const QString& name)
     return zip_dir_add(m_zip, name.toUtf8().constData(), ZIP_FL_ENC_UTF_8) >= 0 || fail();
 }
 
-bool Writer::close(const Progress& progress, const Cancelled& cancelled)
+bool Writer::close(const Job::Progress& progress, const Job::Cancelled& cancelled)
 {
     if (!m_zip)
         return false;
@@ -319,7 +320,7 @@ Reader::~Reader()
         zip_discard(m_zip);
 }
 
-bool Reader::extract(int index, QIODevice* sink, const Cancelled& cancelled)
+bool Reader::extract(int index, QIODevice* sink, const Job::Cancelled& cancelled)
 {
     if (!m_zip || index < 0 || index >= m_entries.size())
         return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "jobs/JobControl.h"
+
 #include <QDateTime>
 #include <QList>
 #include <QString>
@@ -14,18 +16,15 @@ struct zip_source;
 // The program never writes the format itself.
 namespace Zip {
 
-// Called with the share done, 0 to 1.
-using Progress = std::function<void(double done)>;
-// Asked now and then; true stops the work.
-using Cancelled = std::function<bool()>;
 // Takes an entry's bytes in order.
 using Sink = std::function<void(const char* bytes, qint64 size)>;
 // Hands every byte of an entry to the sink, or throws to give up; an exception from the
 // sink must pass through it.
 using Feed = std::function<void(const Sink& sink)>;
 
-// A new ZIP file at path, which must not exist. Entries are read from their files only
-// when the archive is closed, so every file must stay in place until then.
+// A new ZIP file at path, which replaces whatever is there once closed. Entries are read
+// from their files only when the archive is closed, so every file must stay in place until
+// then.
 class Writer final {
 public:
     enum class Method { Deflate, Store };
@@ -44,8 +43,8 @@ public:
     bool addFed(const QString& name, Feed feed, qint64 expectedSize, const QDateTime& modified, Method method);
     bool addFolder(const QString& name);
     // Compresses and writes everything; libzip writes beside path and renames only at the
-    // end, so a failure or a cancel leaves no file at path.
-    bool close(const Progress& progress, const Cancelled& cancelled);
+    // end, so a failure or a cancel leaves path as it was.
+    bool close(const Job::Progress& progress, const Job::Cancelled& cancelled);
     QString errorString() const { return m_error; }
 
 private:
@@ -76,7 +75,7 @@ public:
     const QList<Entry>& entries() const { return m_entries; }
     // Streams entry index into sink (nullptr only checks it); false when the data or its CRC
     // is wrong, the sink refused a write, or cancelled said so between chunks.
-    bool extract(int index, QIODevice* sink, const Cancelled& cancelled = {});
+    bool extract(int index, QIODevice* sink, const Job::Cancelled& cancelled = {});
     QString errorString() const { return m_error; }
 
 private:

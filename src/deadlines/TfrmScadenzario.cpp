@@ -15,7 +15,6 @@
 #include "widgets/WindowFrame.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QLabel>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
@@ -184,6 +183,6 @@ void TfrmScadenzario::btnCalendarioClick()
     if (path.isEmpty())
         return;
     const DueDates::Scan fresh = DueDates::scan(platform.programFolder(), platform.today());
-    if (!fresh.complete || !DeadlineCalendar::write(path, fresh, QDateTime::currentDateTimeUtc()))
+    if (!fresh.complete || !DeadlineCalendar::write(path, fresh, platform.now().toUTC()))
         Messages::error(this, ArchiveMessages::accessFailure());
 }

@@ -2,7 +2,12 @@
 
 #include "files/DiskSync.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cstdio>
+#include <future>
 
 SafeFile::SafeFile(const QString& path) : m_file(path) {}
 
@@ -81,4 +86,73 @@ bool writeWholeFile(const QString& path, const QByteArray& content, QString* err
     if (!written && error)
         *error = file.errorString();
     return written;
+}
+
+SafePath::SafePath(const QString& path) : m_path(path)
+{
+    // A fresh name beside the target, so that the rename stays inside one file system. It is
+    // made as any new file is, or with the old file's permissions as QSaveFile does, since
+    // the file keeps them once renamed: another user of a shared folder can read it.
+    const QFileInfo old(path);
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        QFile reserved(path +
+                       QStringLiteral(".%1").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+        if (reserved.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (old.exists())
+                reserved.setPermissions(old.permissions());
+            m_temporaryPath = reserved.fileName();
+            return;
+        }
+        m_error = reserved.errorString();
+        if (!reserved.exists())
+            return; // not a name taken: the folder refuses
+    }
+}
+
+SafePath::~SafePath()
+{
+    cancel();
+}
+
+bool SafePath::commit(const std::function<void()>& readBack)
+{
+    if (m_temporaryPath.isEmpty())
+        return false;
+    const auto flush = [written = m_temporaryPath] {
+        QFile file(written);
+        return file.open(QIODevice::ReadWrite) && DiskSync::flushToDevice(file.handle());
+    };
+    bool flushed = false;
+    if (readBack) {
+        // The device takes the bytes on another core while they are read back; a failed
+        // read waits for the flush, in the future's destructor, before the file goes.
+        std::future<bool> flushing = std::async(std::launch::async, flush);
+        readBack();
+        flushed = flushing.get();
+    } else {
+        flushed = flush();
+    }
+    if (!flushed)
+        return fail(QStringLiteral("the device did not take the written bytes"));
+    // rename() replaces the old file in one step; QFile::rename would refuse an existing one.
+    if (std::rename(QFile::encodeName(m_temporaryPath).constData(), QFile::encodeName(m_path).constData()) != 0)
+        return fail(QStringLiteral("the written file could not replace %1").arg(m_path));
+    m_temporaryPath.clear();
+    // The rename lives in the folder's own blocks.
+    DiskSync::flushFolder(QFileInfo(m_path).absolutePath());
+    return true;
+}
+
+void SafePath::cancel()
+{
+    if (!m_temporaryPath.isEmpty())
+        QFile::remove(m_temporaryPath);
+    m_temporaryPath.clear();
+}
+
+bool SafePath::fail(const QString& reason)
+{
+    m_error = reason;
+    cancel();
+    return false;
 }

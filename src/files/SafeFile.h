@@ -4,6 +4,8 @@
 #include <QSaveFile>
 #include <QString>
 
+#include <functional>
+
 class QIODevice;
 
 // Replaces a whole file so that a failure at any step leaves the old file byte for byte.
@@ -41,3 +43,30 @@ private:
 // The whole content at once; false, with the reason in error when given, leaves the old
 // file as it was.
 bool writeWholeFile(const QString& path, const QByteArray& content, QString* error = nullptr);
+
+// The same step for a file that a library writes by its path itself (libxlsxwriter,
+// libzip): the library writes the whole file at temporaryPath(), a fresh name beside the
+// target, and commit() flushes it to the device and only then renames it over the target.
+// Any failure, or destruction before commit(), drops the temporary file; the old file stays.
+class SafePath final {
+public:
+    explicit SafePath(const QString& path);
+    ~SafePath();
+    SafePath(const SafePath&) = delete;
+    SafePath& operator=(const SafePath&) = delete;
+
+    // Empty when no temporary file could be made beside the target (errorString() says why).
+    QString temporaryPath() const { return m_temporaryPath; }
+    // readBack, when given, runs while the device takes the bytes: an exception from it
+    // passes on once the flush has ended, and nothing is renamed. false leaves the old file.
+    bool commit(const std::function<void()>& readBack = {});
+    void cancel();
+    QString errorString() const { return m_error; }
+
+private:
+    bool fail(const QString& reason);
+
+    QString m_path;
+    QString m_temporaryPath;
+    QString m_error;
+};

@@ -1,19 +1,17 @@
 #include "files/Workbook.h"
 
-#include "files/DiskSync.h"
+#include "files/SafeFile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <xlsxwriter.h>
 
-#include <cstdio>
 #include <vector>
 
 struct Workbook::Library {
-    QString path;
-    QString temporaryPath;
+    explicit Library(const QString& path) : file(path) {}
+
+    SafePath file;
     lxw_workbook* book = nullptr;
     std::vector<lxw_worksheet*> sheets;
     lxw_format* header = nullptr;
@@ -55,34 +53,22 @@ struct Workbook::Library {
         }
         return nullptr;
     }
-    void dropTemporary()
-    {
-        if (!temporaryPath.isEmpty())
-            QFile::remove(temporaryPath);
-    }
 };
 
-Workbook::Workbook(const QString& path) : m_library(std::make_unique<Library>())
+Workbook::Workbook(const QString& path) : m_library(std::make_unique<Library>(path))
 {
     Library& lib = *m_library;
-    lib.path = path;
-    // A unique name beside the target, so the rename stays inside one file system.
-    QTemporaryFile reserved(path + QStringLiteral(".XXXXXX"));
-    reserved.setAutoRemove(false);
-    if (!reserved.open()) {
-        lib.error = reserved.errorString();
+    if (lib.file.temporaryPath().isEmpty()) {
+        lib.error = lib.file.errorString();
         return;
     }
-    lib.temporaryPath = reserved.fileName();
-    reserved.close();
-
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     options.use_zip64 = LXW_TRUE;
-    lib.book = workbook_new_opt(QFile::encodeName(lib.temporaryPath).constData(), &options);
+    lib.book = workbook_new_opt(QFile::encodeName(lib.file.temporaryPath()).constData(), &options);
     if (!lib.book) {
         lib.error = QStringLiteral("the workbook could not be started");
-        lib.dropTemporary();
+        lib.file.cancel();
         return;
     }
     lib.header = workbook_add_format(lib.book);
@@ -103,7 +89,7 @@ Workbook::~Workbook()
     if (lib.book) {
         // Not committed: the library still has to free itself, into the temporary file.
         workbook_close(lib.book);
-        lib.dropTemporary();
+        lib.file.cancel();
     }
 }
 
@@ -179,24 +165,13 @@ bool Workbook::commit()
     const lxw_error closed = workbook_close(lib.book);
     lib.book = nullptr;
     if (!lib.check(closed) || !lib.error.isEmpty()) {
-        lib.dropTemporary();
+        lib.file.cancel();
         return false;
     }
-    QFile written(lib.temporaryPath);
-    if (!written.open(QIODevice::ReadWrite) || !DiskSync::flushToDevice(written.handle())) {
-        lib.error = QStringLiteral("the device did not take the written bytes");
-        lib.dropTemporary();
+    if (!lib.file.commit()) {
+        lib.error = lib.file.errorString();
         return false;
     }
-    written.close();
-    // rename() replaces the old file in one step; QFile::rename would refuse an existing one.
-    if (std::rename(QFile::encodeName(lib.temporaryPath).constData(), QFile::encodeName(lib.path).constData()) != 0) {
-        lib.error = QStringLiteral("the workbook could not replace the old file");
-        lib.dropTemporary();
-        return false;
-    }
-    lib.temporaryPath.clear();
-    DiskSync::flushFolder(QFileInfo(lib.path).absolutePath());
     return true;
 }
 

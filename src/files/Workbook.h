@@ -8,7 +8,7 @@
 
 // A spreadsheet workbook (.xlsx) written through libxlsxwriter, which nothing else of the
 // program sees. The rows go out in constant-memory mode, row after row, so an archive of
-// any size stays light; the workbook is laid into a temporary file beside the target and
+// any size stays light; the workbook is laid into a SafePath beside the target, and
 // only commit() flushes it to the device and renames it over the old file, so a failure
 // at any step leaves the old file as it was.
 class Workbook final {

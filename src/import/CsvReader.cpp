@@ -1,6 +1,6 @@
 #include "import/CsvReader.h"
 
-#include "archive/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -6,25 +6,12 @@
 
 FieldChoiceDelegate::FieldChoiceDelegate(QObject* parent) : QStyledItemDelegate(parent) {}
 
-QString FieldChoiceDelegate::notImported()
-{
-    return QStringLiteral("(non importare)");
-}
-
-int FieldChoiceDelegate::fieldOf(const QString& text)
-{
-    for (int field = 0; field < ImportFields::all().size(); ++field) {
-        if (ImportFields::label(field) == text)
-            return field;
-    }
-    return -1;
-}
-
+// The choice's entry i is field i - 1: "(non importare)" first, then the fields in record order.
 QWidget* FieldChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const
 {
     auto* choice = new QComboBox(parent);
     choice->setObjectName(QStringLiteral("cboCampo"));
-    choice->addItem(notImported());
+    choice->addItem(ImportFields::notImported());
     for (int field = 0; field < ImportFields::all().size(); ++field)
         choice->addItem(ImportFields::label(field));
     choice->setMaxVisibleItems(16);
@@ -33,11 +20,10 @@ QWidget* FieldChoiceDelegate::createEditor(QWidget* parent, const QStyleOptionVi
 
 void FieldChoiceDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    auto* choice = static_cast<QComboBox*>(editor);
-    choice->setCurrentIndex(qMax(0, choice->findText(index.data().toString())));
+    static_cast<QComboBox*>(editor)->setCurrentIndex(index.data(Qt::EditRole).toInt() + 1);
 }
 
 void FieldChoiceDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
 {
-    model->setData(index, static_cast<QComboBox*>(editor)->currentText());
+    model->setData(index, static_cast<QComboBox*>(editor)->currentIndex() - 1);
 }

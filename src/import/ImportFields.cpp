@@ -122,6 +122,11 @@ QString label(int field)
     return field >= 0 && field < Fields.size() ? QString::fromUtf8(Fields.at(field).label) : QString();
 }
 
+QString notImported()
+{
+    return QStringLiteral("(non importare)");
+}
+
 bool isDate(int field)
 {
     static const QList<int> dates = {indexOf(&V::Lettura), indexOf(&V::ScadRevisione), indexOf(&V::ScadTagliando),

@@ -16,6 +16,8 @@ struct Field {
 // In record order; index i is field i of the record.
 const QList<Field>& all();
 QString label(int field);
+// What a column that feeds no field shows in place of a label: "(non importare)".
+QString notImported();
 // The five fields that hold a date.
 bool isDate(int field);
 // The four fields a card needs to be saved, in the order the card checks them.

@@ -3,8 +3,8 @@
 #include "archive/RecordScanner.h"
 #include "archive/StoredText.h"
 #include "archive/VehicleArchive.h"
-#include "archive/Windows1252.h"
 #include "deadlines/DeadlineDate.h"
+#include "files/Windows1252.h"
 
 #include <algorithm>
 #include <array>

@@ -34,7 +34,8 @@ bool hasCompanionFiles(const QString& programFolder, int first, int last)
 } // namespace
 
 LastImport append(const QString& programFolder, const CsvTable& table, const QList<int>& matching,
-                  const QList<int>& rows, const QDateTime& when, const std::function<void(double)>& progress)
+                  const QList<int>& rows, const QDateTime& when, const Job::Progress& progress,
+                  const Job::Cancelled& cancelled)
 {
     if (rows.isEmpty())
         return {};
@@ -64,15 +65,17 @@ LastImport append(const QString& programFolder, const CsvTable& table, const QLi
     };
     VehicleArchive archive(programFolder);
     startNext();
+    // Anything thrown in here, a cancel included, makes the archive cut back what it took.
     const int first = archive.records().appendAll([&](QByteArray& chunk) {
+        if (progress)
+            progress(double(done) / double(rows.size()));
         if (done == rows.size())
             return false;
+        Job::stopIfCancelled(cancelled);
         making.get(); // passes on anything the encoding threw
         chunk.swap(next);
         done = encoded;
         startNext();
-        if (progress)
-            progress(double(done) / double(rows.size()));
         return true;
     });
     archive.close();

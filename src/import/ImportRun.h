@@ -4,25 +4,26 @@
 #include "import/CsvReader.h"
 #include "import/ImportFields.h"
 #include "import/LastImport.h"
+#include "jobs/JobControl.h"
 
 #include <QDateTime>
 #include <QList>
 #include <QString>
-
-#include <functional>
 
 // Appending an import's rows to the archive, and taking the last import back.
 namespace ImportRun {
 
 // Appends the records of rows (indexes into the table, in file order) under one hold of
 // the archive's lock and records the import in Corvanta.ini; progress is told the share
-// done, 0 to 1, on the calling thread while a worker makes the next records from table,
-// matching and rows, which must not change meanwhile. Writes nothing and returns an
-// invalid LastImport when rows is empty.
-// Throws FileAccessError when the archive fails (nothing appended) and IniFileError when
-// the archive took the records but the record of the import could not be written.
+// written, 0 to 1, on the calling thread while a worker makes the next records from table,
+// matching and rows, which must not change meanwhile. cancelled is asked before each chunk
+// of records. Writes nothing and returns an invalid LastImport when rows is empty.
+// Throws FileAccessError when the archive fails and Job::CancelledError when cancelled said
+// so, both with nothing appended, and IniFileError when the archive took the records but
+// the record of the import could not be written.
 LastImport append(const QString& programFolder, const CsvTable& table, const QList<int>& matching,
-                  const QList<int>& rows, const QDateTime& when, const std::function<void(double)>& progress = {});
+                  const QList<int>& rows, const QDateTime& when, const Job::Progress& progress = {},
+                  const Job::Cancelled& cancelled = {});
 
 // The checksum of records first .. last (1-based) as they stand in file.
 QByteArray checksumOf(FixedRecordFile& file, int first, int last);

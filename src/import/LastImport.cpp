@@ -1,7 +1,6 @@
 #include "import/LastImport.h"
 
-#include "access/IniFile.h"
-#include "backup/BackupSettings.h"
+#include "files/ProgramSettings.h"
 
 namespace {
 const QString Section = QStringLiteral("UltimaImportazione");
@@ -11,32 +10,23 @@ const QString ChecksumKey = QStringLiteral("Controllo");
 const QString WhenKey = QStringLiteral("Data");
 const QString WhenFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 
+// One replacement of the file: a failed write leaves the record of the import before.
 void writeAll(const QString& programFolder, const QString& first, const QString& last, const QString& checksum,
               const QString& when)
 {
-    const QString path = BackupSettings::iniPath(programFolder);
-    // The checksum goes first and last: an interrupted write never leaves a record that
-    // names other positions with a matching checksum.
-    IniFile::writeValue(path, Section, ChecksumKey, QString());
-    IniFile::writeValue(path, Section, FirstKey, first);
-    IniFile::writeValue(path, Section, LastKey, last);
-    IniFile::writeValue(path, Section, WhenKey, when);
-    IniFile::writeValue(path, Section, ChecksumKey, checksum);
+    ProgramSettings(programFolder)
+        .write(Section, {{ChecksumKey, checksum}, {FirstKey, first}, {LastKey, last}, {WhenKey, when}});
 }
 } // namespace
 
 LastImport LastImport::read(const QString& programFolder)
 {
+    const ProgramSettings settings(programFolder);
     LastImport made;
-    try {
-        const QString path = BackupSettings::iniPath(programFolder);
-        made.first = IniFile::readValue(path, Section, FirstKey).toInt();
-        made.last = IniFile::readValue(path, Section, LastKey).toInt();
-        made.checksum = IniFile::readValue(path, Section, ChecksumKey).toLatin1();
-        made.when = QDateTime::fromString(IniFile::readValue(path, Section, WhenKey), WhenFormat);
-    } catch (const IniFileError&) {
-        return {};
-    }
+    made.first = settings.value(Section, FirstKey).toInt();
+    made.last = settings.value(Section, LastKey).toInt();
+    made.checksum = settings.value(Section, ChecksumKey).toLatin1();
+    made.when = QDateTime::fromString(settings.value(Section, WhenKey), WhenFormat);
     return made.isValid() ? made : LastImport{};
 }
 

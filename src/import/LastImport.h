@@ -6,7 +6,8 @@
 
 // The last import, as Corvanta.ini beside the program keeps it in section
 // UltimaImportazione: its first and last positions, the checksum of the bytes it
-// appended and when it ran. Written through IniFile; a failed write throws IniFileError.
+// appended and when it ran. Written through ProgramSettings; a failed write throws
+// IniFileError.
 struct LastImport {
     int first = 0;
     int last = 0;

@@ -1,25 +1,25 @@
 #include "import/TfrmImportaVeicoli.h"
 
-#include "access/IniFile.h"
 #include "archive/VehicleArchive.h"
+#include "files/IniFile.h"
 #include "help/HelpTopics.h"
 #include "help/TfrmGuida.h"
 #include "import/FieldChoiceDelegate.h"
 #include "import/ImportRun.h"
+#include "import/ImportTables.h"
+#include "jobs/BackgroundJob.h"
 #include "platform/Platform.h"
 #include "widgets/Colours.h"
 #include "widgets/Controls.h"
 #include "widgets/Fonts.h"
 #include "widgets/WindowFrame.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
-#include <QTableWidget>
-#include <QTime>
+#include <QTableView>
 
 namespace {
 
@@ -28,13 +28,12 @@ const WindowFrame Frame = WindowFrame::fixed("frmImportaVeicoli", " Importa veic
                               .container({952, 612})
                               .withoutTitleBarButtons();
 
-enum Column { FileColumn, SampleColumn, FieldColumn };
-
-QTableWidget* grid(QWidget* parent, const char* name, const QRect& place)
+QTableView* grid(QWidget* parent, const char* name, const QRect& place, QAbstractItemModel* model)
 {
-    auto* made = new QTableWidget(parent);
+    auto* made = new QTableView(parent);
     made->setObjectName(QLatin1String(name));
     made->setGeometry(place);
+    made->setModel(model);
     made->setAlternatingRowColors(true);
     made->setWordWrap(false);
     made->verticalHeader()->hide();
@@ -42,23 +41,6 @@ QTableWidget* grid(QWidget* parent, const char* name, const QRect& place)
     made->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     made->horizontalHeader()->setHighlightSections(false);
     return made;
-}
-
-QTableWidgetItem* readOnly(const QString& text)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-    return item;
-}
-
-QString firstValue(const CsvTable& table, int column)
-{
-    for (const QStringList& record : table.records) {
-        const QString value = record.value(column).trimmed();
-        if (!value.isEmpty())
-            return value;
-    }
-    return {};
 }
 
 QString programFolder()
@@ -79,18 +61,19 @@ TfrmImportaVeicoli::TfrmImportaVeicoli(QWidget* parent) : QDialog(parent)
                               Fonts::font(QStringLiteral("Verdana"), 9), Colours::SteelBlue.darker(150));
     lblFile->setGeometry(176, 78, 760, 30);
 
-    grdColonne = grid(panContainer, "grdColonne", {16, 116, 440, 270});
-    grdColonne->setColumnCount(3);
-    grdColonne->setHorizontalHeaderLabels(
-        {QStringLiteral("Colonna del file"), QStringLiteral("Esempio"), QStringLiteral("Campo della scheda")});
-    grdColonne->setColumnWidth(FileColumn, 130);
-    grdColonne->setColumnWidth(SampleColumn, 130);
+    m_columns = new ImportColumnsModel(this);
+    grdColonne = grid(panContainer, "grdColonne", {16, 116, 440, 270}, m_columns);
     grdColonne->horizontalHeader()->setStretchLastSection(true);
-    grdColonne->setItemDelegateForColumn(FieldColumn, new FieldChoiceDelegate(grdColonne));
+    grdColonne->setItemDelegateForColumn(ImportColumnsModel::FieldColumn, new FieldChoiceDelegate(grdColonne));
     grdColonne->setEditTriggers(QAbstractItemView::AllEditTriggers);
-    connect(grdColonne, &QTableWidget::itemChanged, this, &TfrmImportaVeicoli::grdColonneChanged);
+    subLarghezzeColonne();
+    connect(m_columns, &ImportColumnsModel::matchingChanged, this, [this] {
+        if (subPianifica())
+            subMostraPiano(m_columns->matching().notes);
+    });
 
-    grdAnteprima = grid(panContainer, "grdAnteprima", {466, 116, 470, 270});
+    m_preview = new ImportPreviewModel(this);
+    grdAnteprima = grid(panContainer, "grdAnteprima", {466, 116, 470, 270}, m_preview);
     grdAnteprima->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
     lblEsito = Controls::label(panContainer, "lblEsito", {16, 394}, QString(),
@@ -103,9 +86,14 @@ TfrmImportaVeicoli::TfrmImportaVeicoli(QWidget* parent) : QDialog(parent)
 
     prgImporta = new QProgressBar(panContainer);
     prgImporta->setObjectName(QStringLiteral("prgImporta"));
-    prgImporta->setGeometry(16, 524, 920, 24);
+    prgImporta->setGeometry(16, 524, 760, 24);
     prgImporta->setRange(0, 100);
     prgImporta->hide();
+    const Controls::PushButton<TfrmImportaVeicoli> annulla[] = {
+        {"btnAnnulla", {786, 520, 150, 32}, "Annulla", &TfrmImportaVeicoli::btnAnnullaClick},
+    };
+    btnAnnulla = Controls::pushButtons(this, panContainer, annulla, font)["btnAnnulla"];
+    btnAnnulla->hide();
 
     const Controls::PushButton<TfrmImportaVeicoli> scegli[] = {
         {"btnScegliFile", {16, 76, 150, 32}, "Scegli file...", &TfrmImportaVeicoli::btnScegliFileClick},
@@ -130,11 +118,38 @@ TfrmImportaVeicoli::TfrmImportaVeicoli(QWidget* parent) : QDialog(parent)
     QList<QWidget*> chain = chosen.inRowOrder();
     chain << grdColonne << grdAnteprima << lstProblemi << made.inRowOrder();
     Controls::tabChain(chain);
+    m_commands = chosen.inRowOrder();
+    m_commands << grdColonne << made.inRowOrder();
+
+    m_job = new BackgroundJob(this);
+    connect(m_job, &BackgroundJob::progressed, prgImporta, &QProgressBar::setValue);
+    connect(m_job, &BackgroundJob::finished, this, &TfrmImportaVeicoli::subImportato);
+}
+
+// The append writes into this window's members: it ends before they go.
+TfrmImportaVeicoli::~TfrmImportaVeicoli()
+{
+    m_job->cancel();
+    m_job->wait();
 }
 
 QString TfrmImportaVeicoli::fileFilter()
 {
     return QStringLiteral("File CSV (*.csv *.txt)|*.csv;*.txt");
+}
+
+bool TfrmImportaVeicoli::isWorking() const
+{
+    return m_appending;
+}
+
+// Closing while the append runs cancels it: the archive keeps none of its records.
+void TfrmImportaVeicoli::done(int result)
+{
+    m_job->cancel();
+    m_job->wait();
+    m_appending = false;
+    QDialog::done(result);
 }
 
 void TfrmImportaVeicoli::btnScegliFileClick()
@@ -162,51 +177,24 @@ bool TfrmImportaVeicoli::subLeggi(const QString& path)
         Messages::warning(this, refused.message());
         return false;
     }
-    m_matching = ImportFields::matchAll(m_table.header);
-    subMostraColonne();
+    m_columns->load(m_table);
+    subLarghezzeColonne();
     if (subPianifica())
-        subMostraPiano(m_matching.notes);
+        subMostraPiano(m_columns->matching().notes);
     return true;
 }
 
-void TfrmImportaVeicoli::subMostraColonne()
+// Loading the columns resets the header, and its widths with it.
+void TfrmImportaVeicoli::subLarghezzeColonne()
 {
-    const QSignalBlocker quiet(grdColonne);
-    grdColonne->setRowCount(static_cast<int>(m_table.header.size()));
-    for (int column = 0; column < m_table.header.size(); ++column) {
-        grdColonne->setItem(column, FileColumn, readOnly(m_table.header.at(column)));
-        grdColonne->setItem(column, SampleColumn, readOnly(firstValue(m_table, column)));
-        grdColonne->setItem(column, FieldColumn, new QTableWidgetItem);
-    }
-    subMostraCampi();
-}
-
-// Only the texts change: the cell being edited stays the same item.
-void TfrmImportaVeicoli::subMostraCampi()
-{
-    const QSignalBlocker quiet(grdColonne);
-    for (int column = 0; column < grdColonne->rowCount(); ++column) {
-        const int field = m_matching.fields.value(column, -1);
-        grdColonne->item(column, FieldColumn)
-            ->setText(field < 0 ? FieldChoiceDelegate::notImported() : ImportFields::label(field));
-    }
-}
-
-void TfrmImportaVeicoli::grdColonneChanged(QTableWidgetItem* item)
-{
-    if (item->column() != FieldColumn)
-        return;
-    m_matching.notes.clear();
-    ImportFields::choose(m_matching, m_table.header, item->row(), FieldChoiceDelegate::fieldOf(item->text()));
-    subMostraCampi();
-    if (subPianifica())
-        subMostraPiano(m_matching.notes);
+    grdColonne->setColumnWidth(ImportColumnsModel::FileColumn, 130);
+    grdColonne->setColumnWidth(ImportColumnsModel::SampleColumn, 130);
 }
 
 bool TfrmImportaVeicoli::subPianifica()
 {
     try {
-        m_plan = ImportPlan::plan(m_table, m_matching, ImportPlan::platesOf(programFolder()));
+        m_plan = ImportPlan::plan(m_table, m_columns->matching(), ImportPlan::platesOf(programFolder()));
     } catch (const FileAccessError&) {
         m_plan = {};
         btnImporta->setEnabled(false);
@@ -218,32 +206,8 @@ bool TfrmImportaVeicoli::subPianifica()
 
 void TfrmImportaVeicoli::subMostraPiano(const QStringList& notes)
 {
-    QList<int> shown;
-    for (int field : m_matching.fields) {
-        if (field >= 0)
-            shown.append(field);
-    }
-    std::sort(shown.begin(), shown.end());
-    grdAnteprima->clear();
-    grdAnteprima->setColumnCount(static_cast<int>(shown.size()) + 1);
-    QStringList labels{QStringLiteral("Riga")};
-    for (int field : shown)
-        labels.append(ImportFields::label(field));
-    grdAnteprima->setHorizontalHeaderLabels(labels);
+    m_preview->setPlan(m_plan, m_columns->matching().fields);
     grdAnteprima->setColumnWidth(0, 44);
-    grdAnteprima->setRowCount(static_cast<int>(m_plan.preview.size()));
-    const auto& stored = TSchedaVeicolo::fields();
-    for (int row = 0; row < m_plan.preview.size(); ++row) {
-        const ImportPlan::Row& planned = m_plan.preview.at(row);
-        grdAnteprima->setItem(row, 0, readOnly(QString::number(planned.line)));
-        for (int c = 0; c < shown.size(); ++c)
-            grdAnteprima->setItem(row, c + 1,
-                                  readOnly(planned.record.*(stored[static_cast<size_t>(shown.at(c))].member)));
-        if (planned.skipped) {
-            for (int c = 0; c <= shown.size(); ++c)
-                grdAnteprima->item(row, c)->setForeground(Qt::gray);
-        }
-    }
     lblEsito->setText(m_plan.summary());
     lstProblemi->clear();
     lstProblemi->addItems(notes);
@@ -261,29 +225,47 @@ void TfrmImportaVeicoli::btnImportaClick()
         Messages::information(this, QStringLiteral("Nessuna riga del file può essere importata."));
         return;
     }
+    for (QWidget* command : m_commands)
+        command->setEnabled(false);
     prgImporta->setValue(0);
     prgImporta->show();
-    LastImport done;
+    btnAnnulla->show();
+    m_appending = true;
+    // The job reads its own copies, which the window's next file or choice leaves alone.
+    m_job->start([this, folder = programFolder(), table = m_table, fields = m_columns->matching().fields,
+                  rows = m_plan.importable,
+                  when = Platform::instance().now()](const Job::Progress& progress, const Job::Cancelled& cancelled) {
+        m_done = ImportRun::append(folder, table, fields, rows, when, progress, cancelled);
+    });
+}
+
+void TfrmImportaVeicoli::btnAnnullaClick()
+{
+    m_job->cancel();
+}
+
+void TfrmImportaVeicoli::subImportato()
+{
+    if (!m_appending)
+        return; // closed meanwhile
+    m_appending = false;
+    prgImporta->hide();
+    btnAnnulla->hide();
+    for (QWidget* command : m_commands)
+        command->setEnabled(true);
     try {
-        done = ImportRun::append(programFolder(), m_table, m_matching.fields, m_plan.importable,
-                                 QDateTime(Platform::instance().today(), QTime::currentTime()), [this](double share) {
-                                     prgImporta->setValue(static_cast<int>(share * 100));
-                                     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                                 });
+        if (const std::exception_ptr failure = m_job->failure())
+            std::rethrow_exception(failure);
+        Messages::information(this, ImportRun::completed(m_done));
+    } catch (const Job::CancelledError&) {
+        // Nothing was appended.
     } catch (const FileAccessError&) {
-        prgImporta->hide();
         Messages::error(this, ArchiveMessages::accessFailure());
         return;
     } catch (const IniFileError&) {
-        prgImporta->hide();
         Messages::warning(this, QStringLiteral("Attenzione: le schede sono state aggiunte, ma l'importazione non "
                                                "potrà essere annullata perché Corvanta.ini non può essere scritto."));
-        subPianifica();
-        subMostraPiano({});
-        return;
     }
-    prgImporta->hide();
-    Messages::information(this, ImportRun::completed(done));
     if (subPianifica())
         subMostraPiano({});
 }

@@ -1,8 +1,8 @@
 #include "output/ExportFile.h"
 
 #include "archive/StoredText.h"
-#include "archive/Windows1252.h"
 #include "files/SafeFile.h"
+#include "files/Windows1252.h"
 
 #include <algorithm>
 

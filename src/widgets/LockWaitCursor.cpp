@@ -5,10 +5,15 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
+#include <QThread>
 
 void showBusyCursorWhileLocked()
 {
     FixedRecordFile::setLockWaitObserver([](FixedRecordFile::LockWait wait) {
+        // Work in the background waits with its own progress showing; the cursor and the
+        // windows belong to the window's thread.
+        if (QThread::currentThread() != QCoreApplication::instance()->thread())
+            return;
         switch (wait) {
         case FixedRecordFile::LockWait::Started:
             QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));

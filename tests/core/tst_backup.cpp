@@ -186,6 +186,10 @@ void tst_Backup::holdsTheDataFilesOnly()
             QCOMPARE(entry.modified, QDateTime(QDate(2024, 5, 6), QTime(7, 8, 10)));
     // Nothing but the backup is left in its folder.
     QCOMPARE(QDir(backupFolder()).entryList(QDir::Files | QDir::Hidden), texts({"Corvanta_2026-12-10_083000.zip"}));
+    // Made as any new file is, so that another user of a shared folder can read it.
+    QFile fresh(m_folder + QStringLiteral("nuovo.txt"));
+    QVERIFY(fresh.open(QIODevice::WriteOnly));
+    QCOMPARE(QFileInfo(made.path).permissions(), fresh.permissions());
 
     const BackupSummary summary = BackupSummary::of(made.path);
     QVERIFY(summary.readable);

@@ -8,6 +8,8 @@
 #include "import/ImportFields.h"
 #include "import/ImportPlan.h"
 #include "import/ImportRun.h"
+#include "import/ImportTables.h"
+#include "jobs/JobControl.h"
 #include "photo/PhotoFile.h"
 
 #include "FileTest.h"
@@ -15,6 +17,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -96,11 +99,13 @@ private slots:
     void plansTheExcelFile();
     void encodesRowsAsRecords_data();
     void encodesRowsAsRecords();
+    void tablesFollowTheChoice();
 
     void appendsRecords();
     void appendsNothingWithoutRows();
     void leavesReadOnlyArchive();
     void anotherProgramAppendsMeanwhile();
+    void failureMidwayLeavesArchive_data();
     void failureMidwayLeavesArchive();
     void undoRestoresArchive();
     void undoRefused_data();
@@ -451,6 +456,45 @@ void TestImport::appendsRecords()
              QStringLiteral("Annullare l'importazione del 10/12/2026 09:30 (2 schede)?"));
 }
 
+// The window's two tables: a field chosen for one column is taken from the column that fed
+// it, with a note, and the preview shows each field fed once, after the file's line.
+void TestImport::tablesFollowTheChoice()
+{
+    constexpr int Km = 4;
+    constexpr int Note = 9;
+    const CsvTable table = CsvReader::readFile(fixture("excel_it.csv"));
+    ImportColumnsModel columns;
+    columns.load(table);
+    const QModelIndex kmField = columns.index(Km, ImportColumnsModel::FieldColumn);
+    const QString kilometres = kmField.data().toString();
+    QCOMPARE(kilometres, QStringLiteral("Chilometri percorsi"));
+    QCOMPARE(columns.index(Km, ImportColumnsModel::SampleColumn).data().toString(), QStringLiteral("12.345,5"));
+    QVERIFY(columns.flags(kmField).testFlag(Qt::ItemIsEditable));
+    QVERIFY(!columns.flags(columns.index(Km, ImportColumnsModel::FileColumn)).testFlag(Qt::ItemIsEditable));
+
+    QSignalSpy changed(&columns, &ImportColumnsModel::matchingChanged);
+    QVERIFY(columns.setData(columns.index(Note, ImportColumnsModel::FieldColumn), kmField.data(Qt::EditRole)));
+    QCOMPARE(changed.size(), 1);
+    QCOMPARE(columns.index(Note, ImportColumnsModel::FieldColumn).data().toString(), kilometres);
+    QCOMPARE(kmField.data().toString(), ImportFields::notImported());
+    QCOMPARE(columns.matching().notes.size(), 1);
+
+    ImportPreviewModel preview;
+    QCOMPARE(preview.columnCount(), 0);
+    const ImportPlan::Plan plan = ImportPlan::plan(table, columns.matching(), {});
+    preview.setPlan(plan, columns.matching().fields);
+    QStringList headers;
+    for (int c = 0; c < preview.columnCount(); ++c)
+        headers.append(preview.headerData(c, Qt::Horizontal).toString());
+    QCOMPARE(headers.constFirst(), QStringLiteral("Riga"));
+    QCOMPARE(headers.count(kilometres), 1);
+    QCOMPARE(preview.rowCount(), plan.preview.size());
+    for (int row = 0; row < preview.rowCount(); ++row) {
+        QCOMPARE(preview.index(row, 0).data().toString(), QString::number(plan.preview.at(row).line));
+        QCOMPARE(preview.index(row, 1).data(Qt::ForegroundRole).isValid(), plan.preview.at(row).skipped);
+    }
+}
+
 void TestImport::appendsNothingWithoutRows()
 {
     writeArchive({vehicle(QStringLiteral("OLD1"))});
@@ -510,20 +554,39 @@ void TestImport::anotherProgramAppendsMeanwhile()
     QCOMPARE(ImportRun::checksumOf(archive.records(), done.first, done.last), done.checksum);
 }
 
-// A failure after some chunks were written, while the next one is being made, leaves the
-// archive as it was and no import to undo.
+void TestImport::failureMidwayLeavesArchive_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("a failure") << false;
+    QTest::newRow("a cancel") << true;
+}
+
+// A failure or a cancel after some chunks were written, while the next one is being made,
+// leaves the archive as it was and no import to undo.
 void TestImport::failureMidwayLeavesArchive()
 {
+    QFETCH(bool, cancel);
     writeArchive({vehicle(QStringLiteral("OLD1"))});
     const CsvTable table = cars(3000);
     const ImportFields::Matching matching = ImportFields::matchAll(table.header);
     const ImportPlan::Plan plan = ImportPlan::plan(table, matching, {});
     int told = 0;
-    QVERIFY_THROWS_EXCEPTION(std::runtime_error, ImportRun::append(folder(), table, matching.fields, plan.importable,
-                                                                   QDateTime::currentDateTime(), [&](double) {
-                                                                       if (++told == 3)
-                                                                           throw std::runtime_error("stopped");
-                                                                   }));
+    const auto progress = [&](double) {
+        if (++told == 3 && !cancel)
+            throw std::runtime_error("stopped");
+    };
+    const auto cancelled = [&] { return told == 3; };
+    QString stopped;
+    try {
+        ImportRun::append(folder(), table, matching.fields, plan.importable, QDateTime::currentDateTime(), progress,
+                          cancelled);
+    } catch (const Job::CancelledError&) {
+        stopped = QStringLiteral("cancel");
+    } catch (const std::runtime_error&) {
+        stopped = QStringLiteral("failure");
+    }
+    QCOMPARE(stopped, cancel ? QStringLiteral("cancel") : QStringLiteral("failure"));
+    QCOMPARE(told, 3);
     QCOMPARE(readFile(archivePath()), encodeRecord(vehicle(QStringLiteral("OLD1"))));
     QVERIFY(!LastImport::read(folder()).isValid());
 }

@@ -1,6 +1,6 @@
 #include "access/Crypt.h"
-#include "access/IniFile.h"
 #include "access/PasswordFile.h"
+#include "files/IniFile.h"
 
 #include "FileTest.h"
 

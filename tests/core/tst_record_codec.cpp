@@ -1,7 +1,7 @@
 #include "archive/RecordCodec.h"
 #include "archive/StoredText.h"
 #include "archive/TSchedaVeicolo.h"
-#include "archive/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <QTest>
 

@@ -1,9 +1,9 @@
 // Every writer that replaces a whole file, on a disk that is full or a device that refuses
 // the flush: each reports the failure and leaves the old file byte for byte.
-#include "access/IniFile.h"
 #include "access/PasswordFile.h"
 #include "card/Attachments.h"
 #include "files/DiskSync.h"
+#include "files/IniFile.h"
 #include "files/SafeFile.h"
 #include "output/ExportFile.h"
 #include "photo/PhotoFile.h"

@@ -45,10 +45,19 @@ bool idle(const QWidget* window)
     return backups && QTest::qWaitFor([backups] { return !backups->isWorking(); }, 10000);
 }
 
+// The files of folder that are not listed backups: what a stopped run would leave.
 QStringList temporaryFiles(const QString& folder)
 {
-    return QDir(folder).entryList({QStringLiteral("*.tmp"), QStringLiteral(".copia_*")}, QDir::Files | QDir::Hidden);
+    QStringList others = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+    for (const QString& backup : BackupName::listIn(folder))
+        others.removeOne(backup);
+    return others;
 }
+
+// The name of a backup made at the fake platform's now(), 10/12/2026 10:30:00, and of one
+// made a second later in the same minute, when that name is taken.
+const QString Now = QStringLiteral("Corvanta_2026-12-10_103000.zip");
+const QString SecondLater = QStringLiteral("Corvanta_2026-12-10_103001.zip");
 
 } // namespace
 
@@ -80,7 +89,7 @@ void tst_GuiBackups::launcherMakesOneBackupADay()
     windows.showLauncher();
     QTRY_COMPARE(BackupName::listIn(backupFolder(platform)).size(), 1);
     QTRY_VERIFY(!windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->isVisible());
-    QVERIFY(BackupName::listIn(backupFolder(platform)).constFirst().startsWith(QStringLiteral("Corvanta_2026-12-10_")));
+    QCOMPARE(BackupName::listIn(backupFolder(platform)), QStringList{Now});
 
     // Back from the card, the same day: no second backup.
     windows.frmAvvio()->hide();
@@ -157,7 +166,7 @@ void tst_GuiBackups::copyNowThenRestore()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     Gui::pushButton(&window, "btnCopiaOra")->click();
     QVERIFY(idle(&window));
-    QCOMPARE(window.listedNames().size(), 1);
+    QCOMPARE(window.listedNames(), QStringList{Now});
     auto* list = window.findChild<LineList*>(QStringLiteral("lstCopie"));
     QCOMPARE(list->count(), 1);
     QVERIFY2(list->line(0).contains(QStringLiteral("2 schede")), qPrintable(list->line(0)));
@@ -167,16 +176,15 @@ void tst_GuiBackups::copyNowThenRestore()
     platform.queueAnswer(Platform::Answer::Yes);
     Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
-    const QDateTime taken = BackupName::timeOf(window.listedNames().last());
     QCOMPARE(platform.messages.size(), 2);
     QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Question);
     QCOMPARE(platform.messages.at(0).text,
-             QStringLiteral("Ripristinare la copia del ") + taken.toString(QStringLiteral("dd/MM/yyyy hh:mm")) +
-                 QStringLiteral("?\n\rI dati attuali verranno prima salvati in una nuova copia di sicurezza."));
+             QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
+                            "una nuova copia di sicurezza."));
     QCOMPARE(platform.messages.at(1).text, QStringLiteral("Ripristino completato."));
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(2 * TSchedaVeicolo::RecordSize, 'd'));
-    // The safety backup is listed beside the restored one.
-    QCOMPARE(window.listedNames().size(), 2);
+    // The safety backup, made the same second, is listed beside the restored one.
+    QCOMPARE(window.listedNames(), (QStringList{SecondLater, Now}));
 
     // "No" restores nothing.
     writeArchive(platform, 1, 'f');
@@ -200,7 +208,7 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
     QVERIFY(idle(&window));
 
     // Nothing was selected, so a fresh backup was made and copied.
-    QCOMPARE(window.listedNames().size(), 1);
+    QCOMPARE(window.listedNames(), QStringList{Now});
     QCOMPARE(BackupName::listIn(otherDisk.path()), window.listedNames());
     QCOMPARE(Gui::readFile(otherDisk.path() + QLatin1Char('/') + window.listedNames().constFirst()),
              Gui::readFile(backupFolder(platform) + window.listedNames().constFirst()));

@@ -1,5 +1,6 @@
 // The import as the clerk meets it: from the launcher's imgImporta, a file as Italian Excel
-// writes it, a column left out, the import and its undo.
+// writes it, a column left out, the import and its undo; the append in the background, while
+// another PC holds the archive, finished or cancelled.
 #include "FakePlatform.h"
 #include "WindowTest.h"
 
@@ -7,25 +8,64 @@
 #include "app/TfrmAvvio.h"
 #include "archive/RecordCodec.h"
 #include "archive/TSchedaVeicolo.h"
-#include "import/FieldChoiceDelegate.h"
+#include "import/ImportFields.h"
+#include "import/TfrmImportaVeicoli.h"
 #include "widgets/ArtworkImage.h"
 
+#include <QAbstractItemModel>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
+#include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
-QStringList headers(const QTableWidget* grid)
+QStringList headers(const QTableView* grid)
 {
     QStringList made;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        made.append(grid->horizontalHeaderItem(c)->text());
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        made.append(grid->model()->headerData(c, Qt::Horizontal).toString());
     return made;
+}
+
+QString cell(const QTableView* grid, int row, int column)
+{
+    return grid->model()->index(row, column).data().toString();
+}
+
+QByteArray oneCard()
+{
+    TSchedaVeicolo existing;
+    existing.Tipo = QStringLiteral("Autovettura");
+    existing.Targa = QStringLiteral("ZZ999ZZ");
+    return encodeRecord(existing);
+}
+
+// A sheet of count cars, one a row, each with its own plate.
+QByteArray fleetCsv(int count)
+{
+    QByteArray csv = "Tipo;Marca;Modello;Targa\r\n";
+    for (int i = 0; i < count; ++i)
+        csv += "Autovettura;Fiat;Panda;IM" + QByteArray::number(i) + "\r\n";
+    return csv;
+}
+
+// Another PC that holds the archive's write lock for ms milliseconds, from when it returns.
+void holdArchive(QProcess& other, const QString& folder, int ms)
+{
+    other.start(QStringLiteral(CORVANTA_RECORD_WRITER), {folder, QStringLiteral("hold"), QString::number(ms)});
+    while (!other.canReadLine())
+        QVERIFY2(other.waitForReadyRead(30000), qPrintable(other.errorString()));
+    QCOMPARE(other.readLine().trimmed(), QByteArray("locked"));
 }
 
 } // namespace
@@ -36,15 +76,14 @@ class tst_GuiImport : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void importAndUndoFromTheLauncher();
+    void appendRunsInTheBackground_data();
+    void appendRunsInTheBackground();
 };
 
 void tst_GuiImport::importAndUndoFromTheLauncher()
 {
     FakePlatform platform;
-    TSchedaVeicolo existing;
-    existing.Tipo = QStringLiteral("Autovettura");
-    existing.Targa = QStringLiteral("ZZ999ZZ");
-    const QByteArray before = encodeRecord(existing);
+    const QByteArray before = oneCard();
     QVERIFY(Gui::writeFile(platform.archivePath(), before));
 
     AppWindows windows;
@@ -58,8 +97,8 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         if (!window)
             return;
         QCOMPARE(window->windowTitle(), QStringLiteral(" Importa veicoli"));
-        auto* grdColonne = window->findChild<QTableWidget*>(QStringLiteral("grdColonne"));
-        auto* grdAnteprima = window->findChild<QTableWidget*>(QStringLiteral("grdAnteprima"));
+        auto* grdColonne = window->findChild<QTableView*>(QStringLiteral("grdColonne"));
+        auto* grdAnteprima = window->findChild<QTableView*>(QStringLiteral("grdAnteprima"));
         auto* lblEsito = window->findChild<QLabel*>(QStringLiteral("lblEsito"));
         auto* lstProblemi = window->findChild<QListWidget*>(QStringLiteral("lstProblemi"));
         QVERIFY(grdColonne && grdAnteprima && lblEsito && lstProblemi);
@@ -68,25 +107,27 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         platform.queueFileName(QStringLiteral(CORVANTA_FIXTURES "/import/excel_it.csv"));
         Gui::pushButton(window, "btnScegliFile")->click();
         QCOMPARE(platform.dialogs.last().options.filter, QStringLiteral("File CSV (*.csv *.txt)|*.csv;*.txt"));
-        QCOMPARE(grdColonne->rowCount(), 10);
-        QCOMPARE(grdColonne->item(4, 0)->text(), QStringLiteral("Km"));
-        QCOMPARE(grdColonne->item(4, 1)->text(), QStringLiteral("12.345,5"));
-        QCOMPARE(grdColonne->item(4, 2)->text(), QStringLiteral("Chilometri percorsi"));
+        QCOMPARE(grdColonne->model()->rowCount(), 10);
+        QCOMPARE(cell(grdColonne, 4, 0), QStringLiteral("Km"));
+        QCOMPARE(cell(grdColonne, 4, 1), QStringLiteral("12.345,5"));
+        QCOMPARE(cell(grdColonne, 4, 2), QStringLiteral("Chilometri percorsi"));
         QCOMPARE(lblEsito->text(), QStringLiteral("Da importare: 3 · Da saltare: 2 · Avvisi: 1"));
         QCOMPARE(lstProblemi->count(), 3);
-        QCOMPARE(grdAnteprima->rowCount(), 5);
+        QCOMPARE(grdAnteprima->model()->rowCount(), 5);
         QVERIFY(headers(grdAnteprima).contains(QStringLiteral("Chilometri percorsi")));
 
         // The column's choice goes through the delegate, as a click in the cell makes it.
-        grdColonne->editItem(grdColonne->item(4, 2));
+        grdColonne->edit(grdColonne->model()->index(4, 2));
         auto* choice = grdColonne->findChild<QComboBox*>(QStringLiteral("cboCampo"));
         QVERIFY(choice);
-        choice->setCurrentIndex(choice->findText(FieldChoiceDelegate::notImported()));
+        QCOMPARE(choice->currentText(), QStringLiteral("Chilometri percorsi"));
+        choice->setCurrentIndex(choice->findText(ImportFields::notImported()));
         QTest::keyClick(choice, Qt::Key_Return);
-        QTRY_COMPARE(grdColonne->item(4, 2)->text(), FieldChoiceDelegate::notImported());
+        QTRY_COMPARE(cell(grdColonne, 4, 2), ImportFields::notImported());
         QVERIFY(!headers(grdAnteprima).contains(QStringLiteral("Chilometri percorsi")));
 
         Gui::pushButton(window, "btnImporta")->click();
+        QTRY_VERIFY(!qobject_cast<TfrmImportaVeicoli*>(window)->isWorking());
         QCOMPARE(platform.messages.last().text,
                  QStringLiteral("Importazione completata: 3 schede aggiunte (posizioni da 2 a 4)."));
         QCOMPARE(Gui::readFile(platform.archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
@@ -105,6 +146,74 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
     Gui::click(windows.frmAvvio(), "imgImporta");
     QCOMPARE(opened, QStringLiteral("TfrmImportaVeicoli"));
     QCOMPARE(helpOpened, QStringLiteral("frmGuida"));
+}
+
+void tst_GuiImport::appendRunsInTheBackground_data()
+{
+    QTest::addColumn<bool>("cancel");
+    QTest::newRow("finished") << false;
+    QTest::newRow("cancelled") << true;
+}
+
+// Another PC holds the archive while the append waits for it: the window keeps answering,
+// the bar and "Annulla" show, and the end comes through the event loop. A cancel leaves the
+// archive byte for byte and records no import.
+void tst_GuiImport::appendRunsInTheBackground()
+{
+    QFETCH(bool, cancel);
+    constexpr int Cars = 3000;
+    FakePlatform platform;
+    const QByteArray before = oneCard();
+    QVERIFY(Gui::writeFile(platform.archivePath(), before));
+    const QString sheet = platform.folder() + QStringLiteral("flotta.csv");
+    QVERIFY(Gui::writeFile(sheet, fleetCsv(Cars)));
+
+    TfrmImportaVeicoli window;
+    window.show();
+    platform.queueFileName(sheet);
+    Gui::pushButton(&window, "btnScegliFile")->click();
+    auto* bar = window.findChild<QProgressBar*>(QStringLiteral("prgImporta"));
+    QList<int> shown;
+    connect(bar, &QProgressBar::valueChanged, &window, [&shown](int value) { shown.append(value); });
+
+    QProcess other;
+    holdArchive(other, platform.folder(), 3000);
+    Gui::pushButton(&window, "btnImporta")->click();
+    QVERIFY(window.isWorking());
+    QVERIFY(bar->isVisible());
+    QVERIFY(Gui::pushButton(&window, "btnAnnulla")->isVisible());
+    for (const char* command : {"btnScegliFile", "btnImporta", "btnAnnullaImportazione", "btnChiudi"})
+        QVERIFY2(!Gui::pushButton(&window, command)->isEnabled(), command);
+    bool answered = false;
+    QTimer::singleShot(0, &window, [&answered] { answered = true; });
+    QTRY_VERIFY(answered);
+    QVERIFY(window.isWorking());
+    QCOMPARE(Gui::readFile(platform.archivePath()), before);
+    if (cancel)
+        Gui::pushButton(&window, "btnAnnulla")->click();
+
+    QTRY_VERIFY_WITH_TIMEOUT(!window.isWorking(), 20000);
+    // The other PC had let go, or the append would have failed on its lock.
+    other.waitForFinished(30000);
+    QCOMPARE(other.state(), QProcess::NotRunning);
+    QCOMPARE(other.exitCode(), 0);
+    QVERIFY(!bar->isVisible());
+    QVERIFY(!Gui::pushButton(&window, "btnAnnulla")->isVisible());
+    QVERIFY(Gui::pushButton(&window, "btnChiudi")->isEnabled());
+    if (cancel) {
+        QCOMPARE(Gui::readFile(platform.archivePath()), before);
+        QVERIFY(!QFile::exists(platform.folder() + QStringLiteral("Corvanta.ini")));
+        QVERIFY(platform.messages.isEmpty());
+        QVERIFY(Gui::pushButton(&window, "btnImporta")->isEnabled());
+    } else {
+        QCOMPARE(Gui::readFile(platform.archivePath()).size(), (Cars + 1) * TSchedaVeicolo::RecordSize);
+        QCOMPARE(platform.messages.constLast().text,
+                 QStringLiteral("Importazione completata: 3000 schede aggiunte (posizioni da 2 a 3001)."));
+        // Every step reached the bar before the end did.
+        QVERIFY(shown.size() > 2);
+        QVERIFY(std::is_sorted(shown.cbegin(), shown.cend()));
+        QCOMPARE(shown.constLast(), 100);
+    }
 }
 
 QTEST_MAIN(tst_GuiImport)

@@ -1,8 +1,7 @@
-#include "access/IniFile.h"
+#include "files/IniFile.h"
 
-#include "archive/StoredText.h"
-#include "archive/Windows1252.h"
 #include "files/SafeFile.h"
+#include "files/Windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +30,12 @@ QList<QByteArray> splitLines(const QByteArray& content)
     return lines;
 }
 
+// Blanks and control characters around a name or a value do not count.
+QString trimmed(QStringView text)
+{
+    return Windows1252::trimmedView(text).toString();
+}
+
 bool hasLineEnd(const QByteArray& line)
 {
     return line.endsWith('\n');
@@ -43,7 +48,7 @@ QString lineText(const QByteArray& line, bool firstLine)
     // A byte-order mark left by an editor is not part of the first name.
     if (firstLine && bytes.startsWith("\xEF\xBB\xBF"))
         bytes = bytes.sliced(3);
-    return StoredText::trimmed(Windows1252::decode(bytes));
+    return trimmed(Windows1252::decode(bytes));
 }
 
 bool sameName(QStringView a, QStringView b)
@@ -59,7 +64,7 @@ bool isSectionLine(const QString& text)
 QString sectionName(const QString& text)
 {
     const qsizetype close = text.indexOf(QLatin1Char(']'));
-    return StoredText::trimmed(QStringView(text).mid(1, close < 0 ? -1 : close - 1));
+    return trimmed(QStringView(text).mid(1, close < 0 ? -1 : close - 1));
 }
 
 struct Entry {
@@ -73,8 +78,7 @@ Entry entryOf(const QString& text)
     const qsizetype equals = text.indexOf(QLatin1Char('='));
     if (equals < 0)
         return {};
-    return {StoredText::trimmed(QStringView(text).left(equals)),
-            StoredText::trimmed(QStringView(text).mid(equals + 1))};
+    return {trimmed(QStringView(text).left(equals)), trimmed(QStringView(text).mid(equals + 1))};
 }
 
 // Where a section and a key lie among the lines; -1 for what is missing.
@@ -163,7 +167,14 @@ QString readValue(const QString& path, const QString& section, const QString& ke
 
 void writeValue(const QString& path, const QString& section, const QString& key, const QString& value)
 {
-    const QByteArray content = withValue(readContent(path), section, key, value);
+    writeValues(path, section, {{key, value}});
+}
+
+void writeValues(const QString& path, const QString& section, const QList<KeyValue>& values)
+{
+    QByteArray content = readContent(path);
+    for (const KeyValue& each : values)
+        content = withValue(content, section, each.key, each.value);
 
     // Written beside the old file and renamed over it, so a full disk keeps the old password.
     // A read-only file is refused, as a write in place would fail.

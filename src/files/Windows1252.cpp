@@ -1,4 +1,4 @@
-#include "archive/Windows1252.h"
+#include "files/Windows1252.h"
 
 #include <QChar>
 

@@ -1,4 +1,4 @@
-#include "backup/BackgroundJob.h"
+#include "jobs/BackgroundJob.h"
 
 #include <QThread>
 
@@ -17,15 +17,21 @@ bool BackgroundJob::start(Work work)
     wait();
     m_cancelled = false;
     m_percent = -1;
+    m_failure = nullptr;
     m_thread = QThread::create([this, work = std::move(work)] {
-        work(
-            [this](double done) {
-                const int percent = static_cast<int>(done * 100);
-                // Only whole steps cross to the window's thread.
-                if (m_percent.exchange(percent) != percent)
-                    emit progressed(percent);
-            },
-            [this] { return m_cancelled.load(); });
+        try {
+            work(
+                [this](double done) {
+                    const int percent = static_cast<int>(done * 100);
+                    // Only whole steps cross to the window's thread.
+                    if (m_percent.exchange(percent) != percent)
+                        emit progressed(percent);
+                },
+                [this] { return m_cancelled.load(); });
+        } catch (...) {
+            // Handed to the caller after finished(), on its own thread.
+            m_failure = std::current_exception();
+        }
     });
     connect(m_thread, &QThread::finished, this, &BackgroundJob::finished);
     m_thread->start();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 
 #include <stdexcept>
@@ -27,5 +28,13 @@ QString readValue(const QString& path, const QString& section, const QString& ke
 // file whole. Throws IniFileError when the file is a folder or read-only, or cannot be
 // read or replaced (for one, when the folder is not writable).
 void writeValue(const QString& path, const QString& section, const QString& key, const QString& value);
+
+struct KeyValue {
+    QString key;
+    QString value;
+};
+// The same for several keys of one section, in one replacement of the file: a failure
+// leaves every old value, a success writes them all.
+void writeValues(const QString& path, const QString& section, const QList<KeyValue>& values);
 
 } // namespace IniFile
