@@ -6,6 +6,8 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <initializer_list>
 #include <vector>
 
@@ -15,6 +17,17 @@ template <typename Record> struct TextField {
     int capacity;
     QString Record::*member;
 };
+
+// The bytes a field table takes: each field its capacity and a length byte. A record's
+// table must fill its RecordSize exactly, which each record checks at compile time.
+template <typename Record, std::size_t Count>
+constexpr int storedSizeOf(const std::array<TextField<Record>, Count>& fields)
+{
+    int size = 0;
+    for (const auto& field : fields)
+        size += field.capacity + 1;
+    return size;
+}
 
 // Records are plain structs with a static fields() table in stored order and a static
 // RecordSize equal to the sum of capacity + 1 over the table.

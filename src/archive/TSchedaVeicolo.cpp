@@ -45,14 +45,7 @@ constexpr std::array<Field, TSchedaVeicolo::FieldCount> Fields = {{
     {"Desc03", 250, &V::Desc03},
 }};
 
-constexpr int storedSize()
-{
-    int size = 0;
-    for (const auto& field : Fields)
-        size += field.capacity + 1;
-    return size;
-}
-static_assert(storedSize() == TSchedaVeicolo::RecordSize, "the fields must fill the record exactly");
+static_assert(storedSizeOf(Fields) == TSchedaVeicolo::RecordSize, "the fields must fill the record exactly");
 } // namespace
 
 const std::array<TextField<TSchedaVeicolo>, TSchedaVeicolo::FieldCount>& TSchedaVeicolo::fields()

@@ -12,14 +12,7 @@ constexpr std::array<Field, TCostoVeicolo::FieldCount> Fields = {{
     {"Importo", 15, &C::Importo},
 }};
 
-constexpr int storedSize()
-{
-    int size = 0;
-    for (const auto& field : Fields)
-        size += field.capacity + 1;
-    return size;
-}
-static_assert(storedSize() == TCostoVeicolo::RecordSize, "the fields must fill the record exactly");
+static_assert(storedSizeOf(Fields) == TCostoVeicolo::RecordSize, "the fields must fill the record exactly");
 } // namespace
 
 const std::array<TextField<TCostoVeicolo>, TCostoVeicolo::FieldCount>& TCostoVeicolo::fields()

@@ -23,14 +23,7 @@ constexpr std::array<Field, TEventoVeicolo::FieldCount> Fields = {{
     {"Riserva", 23, &E::Riserva},
 }};
 
-constexpr int storedSize()
-{
-    int size = 0;
-    for (const auto& field : Fields)
-        size += field.capacity + 1;
-    return size;
-}
-static_assert(storedSize() == TEventoVeicolo::RecordSize, "the fields must fill the record exactly");
+static_assert(storedSizeOf(Fields) == TEventoVeicolo::RecordSize, "the fields must fill the record exactly");
 } // namespace
 
 const std::array<TextField<TEventoVeicolo>, TEventoVeicolo::FieldCount>& TEventoVeicolo::fields()
