@@ -65,8 +65,10 @@ bool isValid(Zip::Reader& reader, QString* why, const Job::Cancelled& cancelled)
     }
     if (clashes(reader.entries(), why))
         return false;
-    if (!names.contains(BackupContents::archiveName()))
-        return refuse(why, QStringLiteral("no archive"));
+    // A folder that never saved a card backs up without an archive, so only an empty ZIP,
+    // which would restore nothing but remove every data file, is refused here.
+    if (names.isEmpty())
+        return refuse(why, QStringLiteral("nothing in it"));
     for (int i = 0; i < reader.entries().size(); ++i)
         if (!reader.entries().at(i).isFolder && !reader.extract(i, nullptr, cancelled))
             return refuse(why, reader.errorString());

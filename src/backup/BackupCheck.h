@@ -6,7 +6,7 @@
 #include "backup/ZipArchive.h"
 
 // Whether a ZIP is a backup of Corvanta, checked whole before a restore touches anything:
-// it names the archive, holds only data names, no absolute path, no "..", no link, no name
+// it holds something and only data names, no absolute path, no "..", no link, no name
 // twice and no name that is both a file and a folder, no entry over MaxEntrySize, its record
 // files are whole records, and every entry reads back through its CRC.
 namespace BackupCheck {

@@ -64,7 +64,8 @@ QStringList absentFromBackup(const QString& programFolder, const QSet<QString>& 
         const bool removable = BackupContents::recordSizeOf(file.name) > 0 ||
                                file.name.startsWith(BackupContents::photoFolder() + QLatin1Char('/')) ||
                                file.name.startsWith(BackupContents::attachmentFolder() + QLatin1Char('/'));
-        if (removable && file.name != BackupContents::archiveName() && !inBackup.contains(file.name))
+        // A backup without an archive is of a folder that had none yet: the archive goes too.
+        if (removable && !inBackup.contains(file.name))
             absent.append(file.path);
     }
     return absent;

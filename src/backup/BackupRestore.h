@@ -12,7 +12,8 @@
 // entry is extracted into a staging folder inside the program folder and checked there whole,
 // and only then do the files move into place by renames. Until those moves the program folder
 // stays byte for byte as it was, and the staging folder goes. Data files the backup does not
-// hold (cost files, photos and attachments of later vehicles) go; they are in the safety backup.
+// hold (cost files, photos and attachments of later vehicles, the archive of a folder that had
+// none) go; they are in the safety backup.
 namespace BackupRestore {
 
 struct Result {

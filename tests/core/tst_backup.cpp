@@ -157,6 +157,8 @@ private slots:
     void holdsTheDataFilesOnly();
     void roundTripRestoresEveryByte();
     void archiveGrownSinceListedIsHeldWhole();
+    void folderWithoutArchiveRoundTrips_data();
+    void folderWithoutArchiveRoundTrips();
     void refusedZipChangesNothing_data();
     void refusedZipChangesNothing();
     void restoreNeedsRoomOnDisk_data();
@@ -308,6 +310,51 @@ void tst_Backup::archiveGrownSinceListedIsHeldWhole()
     QCOMPARE(held.data(), readFile(archive));
 }
 
+// The day's first backup of a folder that never saved a card: nothing is created, the ZIP
+// holds what there is, and restoring it brings back that folder, without the later archive.
+void tst_Backup::folderWithoutArchiveRoundTrips_data()
+{
+    QTest::addColumn<bool>("withCostFile");
+    QTest::newRow("password and settings only") << false;
+    QTest::newRow("a cost file left without its archive") << true;
+}
+
+void tst_Backup::folderWithoutArchiveRoundTrips()
+{
+    QFETCH(bool, withCostFile);
+    QVERIFY(QDir(m_folder).removeRecursively());
+    QVERIFY(QDir().mkpath(m_folder));
+    writeFile(m_folder + QStringLiteral("unins000.dll"), QByteArray("[Accesso]\r\nValore=AB12\r\n"));
+    writeFile(m_folder + QStringLiteral("Corvanta.ini"), QByteArray("[Stampa]\r\n"));
+    if (withCostFile)
+        writeFile(m_folder + QStringLiteral("Costi_Veicolo_2.pro"), noise(TCostoVeicolo::RecordSize, 50));
+    const QMap<QString, QByteArray> before = stateOf(m_folder);
+
+    const BackupWriter::Result made = backUp();
+    QVERIFY2(made.made(), qPrintable(made.error));
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("Parco_Automezzi.pro")));
+    QStringList expected = texts({"Corvanta.ini", "unins000.dll"});
+    if (withCostFile) {
+        expected.append(QStringLiteral("Costi_Veicolo_2.pro"));
+        expected.sort();
+    }
+    QCOMPARE(namesIn(made.path), expected);
+
+    // Cards saved afterwards, with their history, cost files and a photo.
+    writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(2 * TSchedaVeicolo::RecordSize, 51));
+    writeFile(m_folder + QStringLiteral("Storico_Automezzi.pro"), noise(TEventoVeicolo::RecordSize, 52));
+    writeFile(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), noise(TCostoVeicolo::RecordSize, 53));
+    QVERIFY(QDir(m_folder).mkpath(QStringLiteral("Autoparco")));
+    writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"), noise(300, 54));
+    const QMap<QString, QByteArray> later = stateOf(m_folder);
+
+    const BackupRestore::Result restored = restore(made.path);
+    QVERIFY2(restored.restored(), qPrintable(restored.error));
+    QCOMPARE(stateOf(m_folder), before);
+    QVERIFY(restore(restored.safetyBackup).restored());
+    QCOMPARE(stateOf(m_folder), later);
+}
+
 void tst_Backup::refusedZipChangesNothing_data()
 {
     QTest::addColumn<QString>("shape");
@@ -322,7 +369,7 @@ void tst_Backup::refusedZipChangesNothing_data()
     QTest::newRow("wrong CRC") << QStringLiteral("crc") << QString();
     QTest::newRow("archive not whole records") << QStringLiteral("archive size") << QString();
     QTest::newRow("cost file not whole records") << QStringLiteral("cost size") << QString();
-    QTest::newRow("no archive") << QStringLiteral("no archive") << QString();
+    QTest::newRow("empty ZIP") << QStringLiteral("empty") << QStringLiteral("nothing in it");
     // Each would fail part-way through the moves, or fill the disk, if it got that far.
     const QString clash = QStringLiteral("a file and a folder of one name");
     QTest::newRow("file a and folder a/") << QStringLiteral("file and folder") << clash;
@@ -364,8 +411,9 @@ void tst_Backup::refusedZipChangesNothing()
         writeRawZip(zipPath, {{"Parco_Automezzi.pro", noise(TSchedaVeicolo::RecordSize + 1, 2)}});
     } else if (shape == QLatin1String("cost size")) {
         writeRawZip(zipPath, {archiveEntry, {"Costi_Veicolo_1.pro", noise(TCostoVeicolo::RecordSize - 1, 3)}});
-    } else if (shape == QLatin1String("no archive")) {
-        writeRawZip(zipPath, {{"Costi_Veicolo_1.pro", noise(TCostoVeicolo::RecordSize, 3)}});
+    } else if (shape == QLatin1String("empty")) {
+        // libzip writes no file for an empty archive: the end of the central directory alone.
+        writeFile(zipPath, QByteArray("PK\x05\x06") + QByteArray(18, '\0'));
     } else if (shape == QLatin1String("file and folder")) {
         writeRawZip(zipPath, {archiveEntry, {"Autoparco/a", "file"}, {"Autoparco/a/b", "in the folder"}});
     } else if (shape == QLatin1String("folder and file")) {
