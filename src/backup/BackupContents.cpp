@@ -65,8 +65,10 @@ QString attachmentFolder()
 
 QList<DataFile> dataFiles(const QString& programFolder)
 {
-    QList<DataFile> files{fileOf(programFolder, archiveName(), TSchedaVeicolo::RecordSize)};
-    // A folder that never saved a card since the history came has none yet.
+    QList<DataFile> files;
+    // A folder that never saved a card has neither yet, and a backup never creates one.
+    if (QFileInfo(programFolder + archiveName()).isFile())
+        files.append(fileOf(programFolder, archiveName(), TSchedaVeicolo::RecordSize));
     if (QFileInfo(programFolder + HistoryFile::fileName()).isFile())
         files.append(fileOf(programFolder, HistoryFile::fileName(), TEventoVeicolo::RecordSize));
     const QDir folder(programFolder);

@@ -17,8 +17,8 @@ struct DataFile {
     int recordSize = 0; // the fixed-record files, read under their writers' lock; 0 for the others
 };
 
-// The data files that exist now; the archive always comes first and is listed even when
-// missing (size 0), so that every backup names it.
+// The data files that exist now, the archive first when there is one; a missing file is not
+// listed, so that a backup never creates it.
 QList<DataFile> dataFiles(const QString& programFolder);
 
 // Whether name (relative, forward slashes) may be a data file of a backup: a file of the

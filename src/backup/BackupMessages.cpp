@@ -24,6 +24,12 @@ QString restoreFailed(const QString& safetyBackupName)
            safetyBackupName + QStringLiteral(".");
 }
 
+QString noSpaceToRestore()
+{
+    return QStringLiteral("Attenzione: sul disco non c'è spazio sufficiente per ripristinare questa copia, "
+                          "quindi non è stato ripristinato nulla.");
+}
+
 QString safetyBackupFailed()
 {
     return QStringLiteral("Attenzione: non è stato possibile salvare i dati attuali in una copia di sicurezza, "

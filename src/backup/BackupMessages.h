@@ -11,6 +11,7 @@ QString notABackup();
 QString restoreQuestion(const QDateTime& taken);
 QString restored();
 QString restoreFailed(const QString& safetyBackupName);
+QString noSpaceToRestore();
 QString safetyBackupFailed();
 QString backupFailed();
 QString busy();

@@ -5,15 +5,19 @@
 #include <QDateTime>
 #include <QString>
 
-// Puts a backup back into the program folder so that nothing can be lost: the ZIP is
-// checked whole first, then the present data go into a new backup, and only when that
-// backup is made is each file replaced through a temporary file and a rename. Data files
-// the backup does not hold (cost files, photos and attachments of later vehicles) go; they
-// are in the safety backup.
+#include <functional>
+
+// Puts a backup back into the program folder all or nothing: the ZIP is checked whole first
+// and refused when the disk cannot take it; then the present data go into a new backup, every
+// entry is extracted into a staging folder inside the program folder and checked there whole,
+// and only then do the files move into place by renames. Until those moves the program folder
+// stays byte for byte as it was, and the staging folder goes. Data files the backup does not
+// hold (cost files, photos and attachments of later vehicles, the archive of a folder that had
+// none) go; they are in the safety backup.
 namespace BackupRestore {
 
 struct Result {
-    enum class Outcome { Restored, NotABackup, SafetyBackupFailed, WriteFailed, Cancelled };
+    enum class Outcome { Restored, NotABackup, NoSpace, SafetyBackupFailed, WriteFailed, Cancelled };
     Outcome outcome = Outcome::WriteFailed;
     QString safetyBackup; // the backup of the state before, once made
     QString error;        // for the developer
@@ -31,5 +35,9 @@ struct Request {
 };
 
 Result restore(const Request& request);
+
+// Replaces the free space of the program folder's disk for tests; an empty function restores
+// the real one.
+void setFreeSpaceForTesting(std::function<qint64(const QString& folder)> freeSpace);
 
 } // namespace BackupRestore

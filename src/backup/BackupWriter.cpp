@@ -121,7 +121,7 @@ private:
     static Zip::Feed recordsOf(const BackupContents::DataFile& file)
     {
         return [path = file.path, recordSize = file.recordSize](const Zip::Sink& sink) {
-            // A missing archive stands in the backup as an empty one.
+            // A file removed since it was listed stands as an empty entry; none is created.
             if (!QFileInfo::exists(path))
                 return;
             FixedRecordFile records(path, recordSize);

@@ -295,6 +295,9 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
             case Outcome::NotABackup:
                 Messages::warning(this, BackupMessages::notABackup());
                 break;
+            case Outcome::NoSpace:
+                Messages::warning(this, BackupMessages::noSpaceToRestore());
+                break;
             case Outcome::SafetyBackupFailed:
                 Messages::warning(this, BackupMessages::safetyBackupFailed());
                 break;

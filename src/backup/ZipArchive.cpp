@@ -343,6 +343,12 @@ bool Reader::extract(int index, QIODevice* sink, const Job::Cancelled& cancelled
         if (got == 0)
             break;
         total += got;
+        // An entry that inflates past its declared size is refused before its excess is written.
+        if (total > m_entries.at(index).size) {
+            m_error = QStringLiteral("%1: longer than declared").arg(m_entries.at(index).name);
+            ok = false;
+            break;
+        }
         if (sink && sink->write(chunk.constData(), got) != got) {
             m_error = sink->errorString();
             ok = false;

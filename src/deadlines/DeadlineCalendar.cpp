@@ -5,6 +5,11 @@
 #include <libical/ical.h>
 
 #include <memory>
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <cerrno>
+#endif
 
 namespace DeadlineCalendar {
 
@@ -97,6 +102,20 @@ QByteArray text(const DueDates::Scan& scan, const QDateTime& stamp)
 bool write(const QString& path, const DueDates::Scan& scan, const QDateTime& stamp, QString* error)
 {
     return writeWholeFile(path, text(scan, stamp), error);
+}
+
+QString failureMessage(const QString& reason)
+{
+    // SafeFile passes on the system's own text of the failed write, so a full disk is told
+    // by that text.
+#ifdef Q_OS_WIN
+    const QString diskFull = qt_error_string(ERROR_DISK_FULL);
+#else
+    const QString diskFull = qt_error_string(ENOSPC);
+#endif
+    const QString why = reason == diskFull ? QStringLiteral("Spazio su disco esaurito.") : reason;
+    // Line feed before carriage return, as the program's other boxes show it.
+    return QStringLiteral("Attenzione: non è stato possibile esportare il calendario.\n\r\n\r") + why;
 }
 
 } // namespace DeadlineCalendar

@@ -20,4 +20,8 @@ QByteArray text(const DueDates::Scan& scan, const QDateTime& stamp);
 // Replaces path through a temporary file; false, with the reason in error, leaves the
 // old file as it was.
 bool write(const QString& path, const DueDates::Scan& scan, const QDateTime& stamp, QString* error = nullptr);
+
+// What the clerk reads when write() failed with reason: a full disk in words of its own,
+// any other reason as the system gave it.
+QString failureMessage(const QString& reason);
 } // namespace DeadlineCalendar

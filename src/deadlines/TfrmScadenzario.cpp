@@ -183,6 +183,11 @@ void TfrmScadenzario::btnCalendarioClick()
     if (path.isEmpty())
         return;
     const DueDates::Scan fresh = DueDates::scan(platform.programFolder(), platform.today());
-    if (!fresh.complete || !DeadlineCalendar::write(path, fresh, platform.now().toUTC()))
+    if (!fresh.complete) {
         Messages::error(this, ArchiveMessages::accessFailure());
+        return;
+    }
+    QString why;
+    if (!DeadlineCalendar::write(path, fresh, platform.now().toUTC(), &why))
+        Messages::error(this, DeadlineCalendar::failureMessage(why));
 }

@@ -97,23 +97,48 @@ QByteArray checksumOf(FixedRecordFile& file, int first, int last)
     return hash.hex();
 }
 
+namespace {
+
+// What stands in the way apart from the archive's records; Done when nothing does.
+Undo refusalBesideArchive(const QString& programFolder, const LastImport& last)
+{
+    // Opening a missing archive would create it.
+    if (!last.isValid() || !QFileInfo(programFolder + VehicleArchive::fileName()).isFile() ||
+        hasCompanionFiles(programFolder, last.first, last.last))
+        return Undo::Refused;
+    HistoryFile history(programFolder);
+    const bool recorded = history.holdsAnyOf(last.first, last.last);
+    history.close();
+    return recorded ? Undo::RefusedForHistory : Undo::Done;
+}
+
+bool endsAsAppended(FixedRecordFile& file, const LastImport& last)
+{
+    // The names of attached files live in the records, so the checksum covers them.
+    return file.count() == last.last && checksumOf(file, last.first, last.last) == last.checksum;
+}
+
+} // namespace
+
+Undo wouldUndo(const QString& programFolder, const LastImport& last)
+{
+    const Undo refusal = refusalBesideArchive(programFolder, last);
+    if (refusal != Undo::Done)
+        return refusal;
+    VehicleArchive archive(programFolder);
+    const bool asAppended = endsAsAppended(archive.records(), last);
+    archive.close();
+    return asAppended ? Undo::Done : Undo::Refused;
+}
+
 Undo undo(const QString& programFolder, const LastImport& last)
 {
-    if (!last.isValid() || hasCompanionFiles(programFolder, last.first, last.last))
-        return Undo::Refused;
-    {
-        HistoryFile history(programFolder);
-        const bool recorded = history.holdsAnyOf(last.first, last.last);
-        history.close();
-        if (recorded)
-            return Undo::RefusedForHistory;
-    }
+    const Undo refusal = refusalBesideArchive(programFolder, last);
+    if (refusal != Undo::Done)
+        return refusal;
     VehicleArchive archive(programFolder);
     FixedRecordFile& file = archive.records();
-    const bool cut = file.cutBackConfirmed(last.first - 1, [&] {
-        // The names of attached files live in the records, so the checksum covers them.
-        return file.count() == last.last && checksumOf(file, last.first, last.last) == last.checksum;
-    });
+    const bool cut = file.cutBackConfirmed(last.first - 1, [&] { return endsAsAppended(file, last); });
     archive.close();
     if (!cut)
         return Undo::Refused;

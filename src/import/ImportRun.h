@@ -30,11 +30,15 @@ QByteArray checksumOf(FixedRecordFile& file, int first, int last);
 
 enum class Undo { Done, Refused, RefusedForHistory };
 // Cuts the archive back to the records before the import, under the lock, when the archive
-// still ends at its last record, those records are byte for byte as appended, and none of
-// their positions has a cost file, a photo or an attached file; Refused otherwise, and
-// nothing changes. RefusedForHistory when one of them has a history: the history is
+// is there and still ends at its last record, those records are byte for byte as appended,
+// and none of their positions has a cost file, a photo or an attached file; Refused
+// otherwise, and nothing changes. RefusedForHistory when one of them has a history: the history is
 // append-only, and its records would name vehicles that no longer exist. Throws FileAccessError when the archive fails.
 Undo undo(const QString& programFolder, const LastImport& last);
+// What undo() would answer now, without the lock and without changing anything, so that the
+// clerk is asked only about an import that can still be taken back; undo() checks again
+// under the lock. Throws FileAccessError when the archive fails.
+Undo wouldUndo(const QString& programFolder, const LastImport& last);
 
 QString completed(const LastImport& done);
 QString undoQuestion(const LastImport& last);

@@ -278,15 +278,27 @@ void TfrmImportaVeicoli::btnAnnullaImportazioneClick()
         Messages::information(this, QStringLiteral("Non c'è nessuna importazione da annullare."));
         return;
     }
+    const auto refused = [this](ImportRun::Undo answer) {
+        if (answer == ImportRun::Undo::Done)
+            return false;
+        Messages::warning(this, answer == ImportRun::Undo::RefusedForHistory ? ImportRun::undoRefusedForHistory()
+                                                                             : ImportRun::undoRefused());
+        return true;
+    };
+    // Asked only about an import that can still be taken back.
+    try {
+        if (refused(ImportRun::wouldUndo(folder, last)))
+            return;
+    } catch (const FileAccessError&) {
+        Messages::error(this, ArchiveMessages::accessFailure());
+        return;
+    }
     if (!Messages::question(this, ImportRun::undoQuestion(last)))
         return;
     try {
-        const ImportRun::Undo undone = ImportRun::undo(folder, last);
-        if (undone != ImportRun::Undo::Done) {
-            Messages::warning(this, undone == ImportRun::Undo::RefusedForHistory ? ImportRun::undoRefusedForHistory()
-                                                                                 : ImportRun::undoRefused());
+        // Another PC may have changed the archive while the question was open.
+        if (refused(ImportRun::undo(folder, last)))
             return;
-        }
     } catch (const FileAccessError&) {
         Messages::error(this, ArchiveMessages::accessFailure());
         return;

@@ -2,6 +2,7 @@
 // the ZIPs a restore refuses, the failures that must leave everything as it was, and
 // which dated backups rotation keeps.
 #include "archive/TSchedaVeicolo.h"
+#include "backup/BackupCheck.h"
 #include "backup/BackupMessages.h"
 #include "backup/BackupName.h"
 #include "backup/BackupRestore.h"
@@ -107,6 +108,44 @@ void writeRawZip(const QString& path, const QList<RawEntry>& entries)
     QCOMPARE(zip_close(archive), 0);
 }
 
+void putLittleEndian(QByteArray& bytes, qsizetype at, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
+}
+
+// Makes the ZIP at path declare size bytes for entry name, in its local header and in the
+// central directory alike, so that the ZIP stays consistent yet lies about what it holds.
+void declareSize(const QString& path, const QByteArray& name, quint32 size)
+{
+    QByteArray bytes = readFile(path);
+    int patched = 0;
+    // Local header: the size at 22, the name's length at 26, the name at 30; central
+    // directory: the size at 24, the name's length at 28, the name at 46.
+    struct Header {
+        QByteArray signature;
+        int sizeAt;
+        int nameAt;
+    };
+    for (const auto& [signature, sizeAt, nameAt] :
+         {Header{QByteArray("PK\x03\x04"), 22, 30}, Header{QByteArray("PK\x01\x02"), 24, 46}}) {
+        for (qsizetype at = bytes.indexOf(signature); at >= 0; at = bytes.indexOf(signature, at + 4)) {
+            if (bytes.mid(at + nameAt, name.size()) == name) {
+                putLittleEndian(bytes, at + sizeAt, size);
+                ++patched;
+            }
+        }
+    }
+    QCOMPARE(patched, 2);
+    writeFile(path, bytes);
+}
+
+// Whether a staging folder of a restore is still in the program folder.
+bool stagingLeftIn(const QString& folder)
+{
+    return !QDir(folder).entryList({QStringLiteral(".Ripristino*")}, QDir::AllEntries | QDir::Hidden).isEmpty();
+}
+
 } // namespace
 
 class tst_Backup : public QObject {
@@ -114,11 +153,18 @@ class tst_Backup : public QObject {
 
 private slots:
     void init();
+    void cleanup();
     void holdsTheDataFilesOnly();
     void roundTripRestoresEveryByte();
     void archiveGrownSinceListedIsHeldWhole();
+    void folderWithoutArchiveRoundTrips_data();
+    void folderWithoutArchiveRoundTrips();
     void refusedZipChangesNothing_data();
     void refusedZipChangesNothing();
+    void restoreNeedsRoomOnDisk_data();
+    void restoreNeedsRoomOnDisk();
+    void failedStagingChangesNothing_data();
+    void failedStagingChangesNothing();
     void failedSafetyBackupRestoresNothing();
     void failedBackupLeavesNoFile_data();
     void failedBackupLeavesNoFile();
@@ -169,6 +215,11 @@ void tst_Backup::init()
                                                                 "ELF"));
     writeFile(m_folder + QStringLiteral("Costi_Veicolo_x.pro"), QByteArray("not a cost file"));
     setModified(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), QDateTime(QDate(2024, 5, 6), QTime(7, 8, 10)));
+}
+
+void tst_Backup::cleanup()
+{
+    BackupRestore::setFreeSpaceForTesting({});
 }
 
 void tst_Backup::holdsTheDataFilesOnly()
@@ -259,25 +310,80 @@ void tst_Backup::archiveGrownSinceListedIsHeldWhole()
     QCOMPARE(held.data(), readFile(archive));
 }
 
+// The day's first backup of a folder that never saved a card: nothing is created, the ZIP
+// holds what there is, and restoring it brings back that folder, without the later archive.
+void tst_Backup::folderWithoutArchiveRoundTrips_data()
+{
+    QTest::addColumn<bool>("withCostFile");
+    QTest::newRow("password and settings only") << false;
+    QTest::newRow("a cost file left without its archive") << true;
+}
+
+void tst_Backup::folderWithoutArchiveRoundTrips()
+{
+    QFETCH(bool, withCostFile);
+    QVERIFY(QDir(m_folder).removeRecursively());
+    QVERIFY(QDir().mkpath(m_folder));
+    writeFile(m_folder + QStringLiteral("unins000.dll"), QByteArray("[Accesso]\r\nValore=AB12\r\n"));
+    writeFile(m_folder + QStringLiteral("Corvanta.ini"), QByteArray("[Stampa]\r\n"));
+    if (withCostFile)
+        writeFile(m_folder + QStringLiteral("Costi_Veicolo_2.pro"), noise(TCostoVeicolo::RecordSize, 50));
+    const QMap<QString, QByteArray> before = stateOf(m_folder);
+
+    const BackupWriter::Result made = backUp();
+    QVERIFY2(made.made(), qPrintable(made.error));
+    QVERIFY(!QFile::exists(m_folder + QStringLiteral("Parco_Automezzi.pro")));
+    QStringList expected = texts({"Corvanta.ini", "unins000.dll"});
+    if (withCostFile) {
+        expected.append(QStringLiteral("Costi_Veicolo_2.pro"));
+        expected.sort();
+    }
+    QCOMPARE(namesIn(made.path), expected);
+
+    // Cards saved afterwards, with their history, cost files and a photo.
+    writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(2 * TSchedaVeicolo::RecordSize, 51));
+    writeFile(m_folder + QStringLiteral("Storico_Automezzi.pro"), noise(TEventoVeicolo::RecordSize, 52));
+    writeFile(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), noise(TCostoVeicolo::RecordSize, 53));
+    QVERIFY(QDir(m_folder).mkpath(QStringLiteral("Autoparco")));
+    writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_1.jpg"), noise(300, 54));
+    const QMap<QString, QByteArray> later = stateOf(m_folder);
+
+    const BackupRestore::Result restored = restore(made.path);
+    QVERIFY2(restored.restored(), qPrintable(restored.error));
+    QCOMPARE(stateOf(m_folder), before);
+    QVERIFY(restore(restored.safetyBackup).restored());
+    QCOMPARE(stateOf(m_folder), later);
+}
+
 void tst_Backup::refusedZipChangesNothing_data()
 {
     QTest::addColumn<QString>("shape");
-    QTest::newRow("truncated") << QStringLiteral("truncated");
-    QTest::newRow("not a zip") << QStringLiteral("not a zip");
-    QTest::newRow("another program's") << QStringLiteral("another program");
-    QTest::newRow("../x") << QStringLiteral("../x");
-    QTest::newRow("/etc/x") << QStringLiteral("/etc/x");
-    QTest::newRow("Autoparco/../x") << QStringLiteral("Autoparco/../x");
-    QTest::newRow("link") << QStringLiteral("link");
-    QTest::newRow("wrong CRC") << QStringLiteral("crc");
-    QTest::newRow("archive not whole records") << QStringLiteral("archive size");
-    QTest::newRow("cost file not whole records") << QStringLiteral("cost size");
-    QTest::newRow("no archive") << QStringLiteral("no archive");
+    QTest::addColumn<QString>("why"); // a part of the reason, where the shape has one cause only
+    QTest::newRow("truncated") << QStringLiteral("truncated") << QString();
+    QTest::newRow("not a zip") << QStringLiteral("not a zip") << QString();
+    QTest::newRow("another program's") << QStringLiteral("another program") << QString();
+    QTest::newRow("../x") << QStringLiteral("../x") << QString();
+    QTest::newRow("/etc/x") << QStringLiteral("/etc/x") << QString();
+    QTest::newRow("Autoparco/../x") << QStringLiteral("Autoparco/../x") << QString();
+    QTest::newRow("link") << QStringLiteral("link") << QString();
+    QTest::newRow("wrong CRC") << QStringLiteral("crc") << QString();
+    QTest::newRow("archive not whole records") << QStringLiteral("archive size") << QString();
+    QTest::newRow("cost file not whole records") << QStringLiteral("cost size") << QString();
+    QTest::newRow("empty ZIP") << QStringLiteral("empty") << QStringLiteral("nothing in it");
+    // Each would fail part-way through the moves, or fill the disk, if it got that far.
+    const QString clash = QStringLiteral("a file and a folder of one name");
+    QTest::newRow("file a and folder a/") << QStringLiteral("file and folder") << clash;
+    QTest::newRow("folder a/ and file a") << QStringLiteral("folder and file") << clash;
+    QTest::newRow("file a and a/b, case apart") << QStringLiteral("file and folder, case") << clash;
+    QTest::newRow("attachment declaring 3 GiB") << QStringLiteral("3 GiB attachment") << QStringLiteral("over 2 GiB");
+    QTest::newRow("archive declaring 3.37 GB") << QStringLiteral("3.37 GB archive") << QStringLiteral("over 2 GiB");
+    QTest::newRow("attachment longer than declared") << QStringLiteral("long attachment") << QString();
 }
 
 void tst_Backup::refusedZipChangesNothing()
 {
     QFETCH(QString, shape);
+    QFETCH(QString, why);
     const QString zipPath = m_dir->path() + QStringLiteral("/scelto.zip");
     const QByteArray archive = noise(2 * TSchedaVeicolo::RecordSize, 20);
     const RawEntry archiveEntry{"Parco_Automezzi.pro", archive};
@@ -305,8 +411,25 @@ void tst_Backup::refusedZipChangesNothing()
         writeRawZip(zipPath, {{"Parco_Automezzi.pro", noise(TSchedaVeicolo::RecordSize + 1, 2)}});
     } else if (shape == QLatin1String("cost size")) {
         writeRawZip(zipPath, {archiveEntry, {"Costi_Veicolo_1.pro", noise(TCostoVeicolo::RecordSize - 1, 3)}});
-    } else if (shape == QLatin1String("no archive")) {
-        writeRawZip(zipPath, {{"Costi_Veicolo_1.pro", noise(TCostoVeicolo::RecordSize, 3)}});
+    } else if (shape == QLatin1String("empty")) {
+        // libzip writes no file for an empty archive: the end of the central directory alone.
+        writeFile(zipPath, QByteArray("PK\x05\x06") + QByteArray(18, '\0'));
+    } else if (shape == QLatin1String("file and folder")) {
+        writeRawZip(zipPath, {archiveEntry, {"Autoparco/a", "file"}, {"Autoparco/a/b", "in the folder"}});
+    } else if (shape == QLatin1String("folder and file")) {
+        writeRawZip(zipPath, {archiveEntry, {"Autoparco/a/", ""}, {"Autoparco/a", "file"}});
+    } else if (shape == QLatin1String("file and folder, case")) {
+        writeRawZip(zipPath,
+                    {archiveEntry, {"Documenti_Allegati/Verbali", "file"}, {"Documenti_Allegati/verbali/b", "x"}});
+    } else if (shape == QLatin1String("3 GiB attachment")) {
+        writeRawZip(zipPath, {archiveEntry, {"Documenti_Allegati/zeri.bin", QByteArray(100000, '\0')}});
+        declareSize(zipPath, "Documenti_Allegati/zeri.bin", 3u << 30);
+    } else if (shape == QLatin1String("3.37 GB archive")) {
+        writeRawZip(zipPath, {{"Parco_Automezzi.pro", QByteArray(TSchedaVeicolo::RecordSize, '\0')}});
+        declareSize(zipPath, "Parco_Automezzi.pro", 1000000u * TSchedaVeicolo::RecordSize);
+    } else if (shape == QLatin1String("long attachment")) {
+        writeRawZip(zipPath, {archiveEntry, {"Documenti_Allegati/zeri.bin", QByteArray(300000, '\0')}});
+        declareSize(zipPath, "Documenti_Allegati/zeri.bin", 1000);
     } else {
         writeRawZip(zipPath, {archiveEntry, {shape.toUtf8(), "fuori"}});
     }
@@ -315,9 +438,94 @@ void tst_Backup::refusedZipChangesNothing()
 
     const BackupRestore::Result result = restore(zipPath);
     QCOMPARE(result.outcome, BackupRestore::Result::Outcome::NotABackup);
+    QVERIFY2(result.error.contains(why), qPrintable(result.error));
     QCOMPARE(stateOf(m_folder), before);
     QCOMPARE(BackupName::listIn(backupFolder()), backupsBefore);
     QVERIFY(!QFile::exists(m_dir->path() + QStringLiteral("/x")));
+    QVERIFY(!stagingLeftIn(m_folder));
+}
+
+// The entries' declared sizes must fit in the free space less the spare; the free space
+// comes from the test, so that a large disk needs no large ZIP.
+void tst_Backup::restoreNeedsRoomOnDisk_data()
+{
+    QTest::addColumn<qint64>("beyondNeeded");
+    QTest::addColumn<bool>("restores");
+    QTest::newRow("room and the spare left") << qint64(0) << true;
+    QTest::newRow("one byte short") << qint64(-1) << false;
+    QTest::newRow("nothing free") << qint64(-BackupCheck::SpareSpace) << false;
+}
+
+void tst_Backup::restoreNeedsRoomOnDisk()
+{
+    QFETCH(qint64, beyondNeeded);
+    QFETCH(bool, restores);
+    const BackupWriter::Result made = backUp();
+    QVERIFY(made.made());
+    const qint64 needed = BackupCheck::neededSpace(Zip::Reader(made.path).entries());
+    QVERIFY(needed > 3 * TSchedaVeicolo::RecordSize);
+    writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(TSchedaVeicolo::RecordSize, 31));
+    const QMap<QString, QByteArray> before = stateOf(m_folder);
+    const QStringList backupsBefore = BackupName::listIn(backupFolder());
+
+    QString askedAbout;
+    BackupRestore::setFreeSpaceForTesting([&](const QString& folder) {
+        askedAbout = folder;
+        return needed + BackupCheck::SpareSpace + beyondNeeded;
+    });
+    const BackupRestore::Result result = restore(made.path);
+    QCOMPARE(askedAbout, m_folder);
+    if (restores) {
+        QVERIFY2(result.restored(), qPrintable(result.error));
+        QCOMPARE(readFile(m_folder + QStringLiteral("Parco_Automezzi.pro")), noise(3 * TSchedaVeicolo::RecordSize, 1));
+    } else {
+        QCOMPARE(result.outcome, BackupRestore::Result::Outcome::NoSpace);
+        QVERIFY2(result.error.contains(QString::number(needed)), qPrintable(result.error));
+        QCOMPARE(stateOf(m_folder), before);
+        // Refused before anything is written: not even the safety backup.
+        QCOMPARE(BackupName::listIn(backupFolder()), backupsBefore);
+    }
+    QVERIFY(!stagingLeftIn(m_folder));
+}
+
+// Failures after the safety backup but before the first move: everything was staged, and the
+// program folder stays byte for byte as it was.
+void tst_Backup::failedStagingChangesNothing_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("a folder where the backup has a file") << QStringLiteral("folder in the way");
+    QTest::newRow("cancelled while staging") << QStringLiteral("cancelled");
+}
+
+void tst_Backup::failedStagingChangesNothing()
+{
+    QFETCH(QString, fault);
+    const BackupWriter::Result made = backUp();
+    QVERIFY(made.made());
+    writeFile(m_folder + QStringLiteral("Parco_Automezzi.pro"), noise(TSchedaVeicolo::RecordSize, 32));
+    writeFile(m_folder + QStringLiteral("Costi_Veicolo_1.pro"), noise(TCostoVeicolo::RecordSize, 33));
+    bool cancel = false;
+    if (fault == QLatin1String("folder in the way")) {
+        // The photo's name is now a folder, whose file the restore would remove; the folder
+        // itself would stay in the way of the photo's move.
+        QVERIFY(QFile::remove(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg")));
+        QVERIFY(QDir(m_folder).mkpath(QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg")));
+        writeFile(m_folder + QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg/dentro.jpg"), noise(100, 34));
+    }
+    const QMap<QString, QByteArray> before = stateOf(m_folder);
+
+    const BackupRestore::Result result =
+        BackupRestore::restore({made.path, m_folder, backupFolder(), Taken.addSecs(3600),
+                                [&](double) { cancel = fault == QLatin1String("cancelled"); }, [&] { return cancel; }});
+    if (fault == QLatin1String("cancelled")) {
+        QCOMPARE(result.outcome, BackupRestore::Result::Outcome::Cancelled);
+    } else {
+        QCOMPARE(result.outcome, BackupRestore::Result::Outcome::WriteFailed);
+        QVERIFY2(result.error.contains(QStringLiteral("Autoparco/Scheda_Veicolo_3.jpg")), qPrintable(result.error));
+    }
+    QVERIFY(QFile::exists(result.safetyBackup));
+    QCOMPARE(stateOf(m_folder), before);
+    QVERIFY(!stagingLeftIn(m_folder));
 }
 
 void tst_Backup::failedSafetyBackupRestoresNothing()

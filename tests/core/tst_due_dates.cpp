@@ -8,6 +8,7 @@
 #include "deadlines/DueSummary.h"
 
 #include "FileTest.h"
+#include "SmallDisk.h"
 
 #include <QBrush>
 #include <QDir>
@@ -17,6 +18,7 @@
 
 #include <libical/ical.h>
 
+#include <cerrno>
 #include <memory>
 
 namespace {
@@ -147,6 +149,9 @@ private slots:
     void calendarEvents();
     void calendarUidsAcrossExports();
     void calendarIsFoldedRfc5545Text();
+    void calendarFailureSaysWhy_data();
+    void calendarFailureSaysWhy();
+    void calendarOnFullDiskKeepsTheOldFile();
 
 private:
     void writeArchive(const QList<TSchedaVeicolo>& vehicles);
@@ -526,6 +531,45 @@ void tst_DueDates::calendarIsFoldedRfc5545Text()
     QVERIFY(folded);
     // Folding never cuts a character in two.
     QCOMPARE(readCalendar(text).at(0).summary, QStringLiteral("Bollo: Fiat %1 (AB123CD)").arg(v.Modello));
+}
+
+void tst_DueDates::calendarFailureSaysWhy_data()
+{
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("said");
+#ifndef Q_OS_WIN
+    QTest::newRow("full disk") << qt_error_string(ENOSPC) << QStringLiteral("Spazio su disco esaurito.");
+    QTest::newRow("another failure") << qt_error_string(EACCES) << qt_error_string(EACCES);
+#endif
+    QTest::newRow("a reason of the program's") << QStringLiteral("the device did not take the written bytes")
+                                               << QStringLiteral("the device did not take the written bytes");
+}
+
+void tst_DueDates::calendarFailureSaysWhy()
+{
+    QFETCH(QString, reason);
+    QFETCH(QString, said);
+    QCOMPARE(DeadlineCalendar::failureMessage(reason),
+             QStringLiteral("Attenzione: non è stato possibile esportare il calendario.\n\r\n\r") + said);
+}
+
+void tst_DueDates::calendarOnFullDiskKeepsTheOldFile()
+{
+    writeArchive(bolloAt({3, 40}));
+    const QString folder = m_folder + QStringLiteral("chiavetta/");
+    QVERIFY(QDir().mkpath(folder));
+    SmallDisk disk(folder);
+    if (!disk.mounted())
+        QSKIP("mounting a small file system needs root");
+    const QString path = folder + QStringLiteral("Scadenze_Corvanta.ics");
+    FileTest::writeFile(path, "old calendar");
+    disk.fill();
+
+    QString why;
+    QVERIFY(!DeadlineCalendar::write(path, scan(), QDateTime::currentDateTimeUtc(), &why));
+    QVERIFY2(DeadlineCalendar::failureMessage(why).endsWith(QStringLiteral("Spazio su disco esaurito.")),
+             qPrintable(why));
+    QCOMPARE(FileTest::readFile(path), QByteArray("old calendar"));
 }
 
 QTEST_GUILESS_MAIN(tst_DueDates)

@@ -601,6 +601,8 @@ void TestImport::undoRestoresArchive()
     ImportRun::append(folder(), table, matching.fields, plan.importable, QDateTime::currentDateTime());
     QCOMPARE(readFile(archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
 
+    QCOMPARE(ImportRun::wouldUndo(folder(), LastImport::read(folder())), ImportRun::Undo::Done);
+    QCOMPARE(readFile(archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
     QCOMPARE(ImportRun::undo(folder(), LastImport::read(folder())), ImportRun::Undo::Done);
     QCOMPARE(readFile(archivePath()), before);
     QVERIFY(!LastImport::read(folder()).isValid());
@@ -613,6 +615,7 @@ void TestImport::undoRefused_data()
     QTest::newRow("another card appended") << 1;
     QTest::newRow("a cost file") << 2;
     QTest::newRow("a photo") << 3;
+    QTest::newRow("the archive gone") << 4;
 }
 
 void TestImport::undoRefused()
@@ -636,15 +639,23 @@ void TestImport::undoRefused()
         case 2:
             CostFile(folder(), 3).append(TCostoVeicolo{});
             break;
-        default:
+        case 3:
             QVERIFY(QDir(folder()).mkpath(QStringLiteral("Autoparco")));
             writeFile(PhotoFile::pathFor(folder(), QStringLiteral("2")), "jpeg");
+            break;
+        default:
+            archive.close();
+            QVERIFY(QFile::remove(archivePath()));
             break;
         }
     }
     const QByteArray changed = readFile(archivePath());
+    // The check before the question answers as the undo will, and changes nothing.
+    QCOMPARE(ImportRun::wouldUndo(folder(), done), ImportRun::Undo::Refused);
+    QCOMPARE(QFile::exists(archivePath()), change != 4);
     QCOMPARE(ImportRun::undo(folder(), done), ImportRun::Undo::Refused);
     QCOMPARE(readFile(archivePath()), changed);
+    QCOMPARE(QFile::exists(archivePath()), change != 4);
     QCOMPARE(ImportRun::undoRefused(),
              QStringLiteral("Attenzione: l'importazione non può essere annullata perché le schede importate sono "
                             "state modificate o l'archivio è cambiato."));
@@ -663,6 +674,7 @@ void TestImport::undoRefusedForHistory()
                               History::creation(3, QStringLiteral("AB123CD"), 0, {})});
     }
     const QByteArray imported = readFile(archivePath());
+    QCOMPARE(ImportRun::wouldUndo(folder(), done), ImportRun::Undo::RefusedForHistory);
     QCOMPARE(ImportRun::undo(folder(), done), ImportRun::Undo::RefusedForHistory);
     QCOMPARE(readFile(archivePath()), imported);
     QVERIFY(ImportRun::undoRefusedForHistory().contains(QStringLiteral("storico")));

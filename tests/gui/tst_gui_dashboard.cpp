@@ -3,6 +3,7 @@
 // both, its period choice and header sort, the vehicle shown in the card on a double-click,
 // the printout, and the calendar export with an archive that fails meanwhile.
 #include "FakePlatform.h"
+#include "SmallDisk.h"
 #include "WindowTest.h"
 
 #include "app/AppWindows.h"
@@ -134,6 +135,7 @@ private slots:
     void doubleClickShowsVehicleInCard();
     void printTitleAndRows();
     void calendarExport();
+    void calendarOnFullDisk();
     void archiveFailsWhileRegisterOpen();
 };
 
@@ -385,6 +387,34 @@ void tst_GuiDashboard::calendarExport()
     QVERIFY(options.filter.startsWith(QStringLiteral("Calendario (*.ics)|")));
     QCOMPARE(eventsIn(Gui::readFile(path)), 2);
     QCOMPARE(platform.messages.size(), 0);
+}
+
+// A stick that is full: the box says so, and the calendar already there stays.
+void tst_GuiDashboard::calendarOnFullDisk()
+{
+    FakePlatform platform;
+    TSchedaVeicolo v = vehicle(QStringLiteral("AB123CD"));
+    v.ScadBollo = day(1);
+    writeArchive(platform, {v});
+    const QString stick = platform.folder() + QStringLiteral("chiavetta/");
+    QVERIFY(QDir().mkpath(stick));
+    SmallDisk disk(stick);
+    if (!disk.mounted())
+        QSKIP("mounting a small file system needs root");
+    const QString path = stick + QStringLiteral("Scadenze_Corvanta.ics");
+    QVERIFY(Gui::writeFile(path, "old calendar"));
+    disk.fill();
+    platform.queueFileName(path);
+    TfrmScadenzario window;
+    window.show();
+    Gui::push(&window, "btnCalendario");
+
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Error);
+    QCOMPARE(platform.messages.at(0).text,
+             QStringLiteral("Attenzione: non è stato possibile esportare il calendario.\n\r\n\r"
+                            "Spazio su disco esaurito."));
+    QCOMPARE(Gui::readFile(path), QByteArray("old calendar"));
 }
 
 // Printing and exporting say the archive's message; the shown rows and the old calendar stay.

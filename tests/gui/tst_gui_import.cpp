@@ -8,7 +8,11 @@
 #include "app/TfrmAvvio.h"
 #include "archive/RecordCodec.h"
 #include "archive/TSchedaVeicolo.h"
+#include "history/HistoryEvents.h"
+#include "history/HistoryFile.h"
+#include "import/CsvReader.h"
 #include "import/ImportFields.h"
+#include "import/ImportRun.h"
 #include "import/TfrmImportaVeicoli.h"
 #include "widgets/ArtworkImage.h"
 
@@ -78,6 +82,8 @@ private slots:
     void importAndUndoFromTheLauncher();
     void appendRunsInTheBackground_data();
     void appendRunsInTheBackground();
+    void undoThatCannotHappenAsksNothing_data();
+    void undoThatCannotHappenAsksNothing();
 };
 
 void tst_GuiImport::importAndUndoFromTheLauncher()
@@ -214,6 +220,44 @@ void tst_GuiImport::appendRunsInTheBackground()
         QVERIFY(std::is_sorted(shown.cbegin(), shown.cend()));
         QCOMPARE(shown.constLast(), 100);
     }
+}
+
+void tst_GuiImport::undoThatCannotHappenAsksNothing_data()
+{
+    QTest::addColumn<bool>("history");
+    QTest::addColumn<QString>("said");
+    QTest::newRow("a card edited since") << false << ImportRun::undoRefused();
+    QTest::newRow("a card with history") << true << ImportRun::undoRefusedForHistory();
+}
+
+// The clerk is told at once why the import stays, without a question first.
+void tst_GuiImport::undoThatCannotHappenAsksNothing()
+{
+    QFETCH(bool, history);
+    QFETCH(QString, said);
+    FakePlatform platform;
+    QVERIFY(Gui::writeFile(platform.archivePath(), oneCard()));
+    const CsvTable table = CsvReader::readFile(QStringLiteral(CORVANTA_FIXTURES "/import/excel_it.csv"));
+    ImportRun::append(platform.folder(), table, ImportFields::matchAll(table.header).fields, {0, 1},
+                      QDateTime::currentDateTime());
+    if (history) {
+        HistoryFile events(platform.folder());
+        events.appendEvents({History::creation(2, QStringLiteral("AB123CD"), 0, {})});
+    } else {
+        QFile archive(platform.archivePath());
+        QVERIFY(archive.open(QIODevice::ReadWrite));
+        QVERIFY(archive.seek(TSchedaVeicolo::RecordSize + 10));
+        QCOMPARE(archive.write("X"), qint64(1));
+    }
+    const QByteArray changed = Gui::readFile(platform.archivePath());
+
+    TfrmImportaVeicoli window;
+    window.show();
+    Gui::pushButton(&window, "btnAnnullaImportazione")->click();
+    QCOMPARE(platform.messages.size(), 1);
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Warning);
+    QCOMPARE(platform.messages.at(0).text, said);
+    QCOMPARE(Gui::readFile(platform.archivePath()), changed);
 }
 
 QTEST_MAIN(tst_GuiImport)
