@@ -107,9 +107,19 @@ void TfrmAvvio::subRiepilogoScadenze()
     lblRiepilogoScadenze->show();
 }
 
+// Any modal window opened here may change the archive (an import, a restore, a card saved
+// from the register): the summary is counted again when it closes.
+void TfrmAvvio::subModale(const std::function<void()>& open)
+{
+    open();
+    subRiepilogoScadenze();
+}
+
 void TfrmAvvio::lblRiepilogoScadenzeClick()
 {
-    if (const std::optional<StoredVehicle> chosen = TfrmScadenzario::open(this))
+    std::optional<StoredVehicle> chosen;
+    subModale([&] { chosen = TfrmScadenzario::open(this); });
+    if (chosen)
         emit vehicleChosen(*chosen);
 }
 
@@ -130,18 +140,20 @@ void TfrmAvvio::imgSitoClick()
 
 void TfrmAvvio::imgInfoClick()
 {
-    openModal<TfrmInfo>(this, [](TfrmInfo&) {});
+    subModale([this] { openModal<TfrmInfo>(this, [](TfrmInfo&) {}); });
 }
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::open(this, HelpTopics::launcher());
+    subModale([this] { TfrmGuida::open(this, HelpTopics::launcher()); });
 }
 
 void TfrmAvvio::imgCreditiClick()
 {
-    openModal<TfrmSplash>(this, [this](TfrmSplash& splash) {
-        splash.move(frameGeometry().center() - QPoint(splash.width() / 2, splash.height() / 2));
+    subModale([this] {
+        openModal<TfrmSplash>(this, [this](TfrmSplash& splash) {
+            splash.move(frameGeometry().center() - QPoint(splash.width() / 2, splash.height() / 2));
+        });
     });
 }
 
@@ -153,20 +165,20 @@ void TfrmAvvio::imgEsciClick()
 
 void TfrmAvvio::imgCopieSicurezzaClick()
 {
-    openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {});
+    subModale([this] { openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {}); });
     m_copieSicurezza->refreshNotice();
-    // A restore may have brought other due dates.
-    subRiepilogoScadenze();
 }
 
 void TfrmAvvio::imgImportaClick()
 {
-    openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {});
+    subModale([this] { openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {}); });
 }
 
 void TfrmAvvio::imgAnalisiCostiClick()
 {
-    if (const std::optional<StoredVehicle> chosen = TfrmAnalisiCosti::openFleet(this))
+    std::optional<StoredVehicle> chosen;
+    subModale([&] { chosen = TfrmAnalisiCosti::openFleet(this); });
+    if (chosen)
         emit vehicleChosen(*chosen);
 }
 

@@ -11,6 +11,7 @@
 #include "import/ImportFields.h"
 #include "import/TfrmImportaVeicoli.h"
 #include "widgets/ArtworkImage.h"
+#include "widgets/SummaryBanner.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -76,6 +77,7 @@ class tst_GuiImport : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void importAndUndoFromTheLauncher();
+    void launcherSummaryAfterImport();
     void appendRunsInTheBackground_data();
     void appendRunsInTheBackground();
 };
@@ -146,6 +148,33 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
     Gui::click(windows.frmAvvio(), "imgImporta");
     QCOMPARE(opened, QStringLiteral("TfrmImportaVeicoli"));
     QCOMPARE(helpOpened, QStringLiteral("frmGuida"));
+}
+
+// The launcher stays shown under the import: its summary is counted again when the window closes.
+void tst_GuiImport::launcherSummaryAfterImport()
+{
+    FakePlatform platform;
+    QVERIFY(Gui::writeFile(platform.archivePath(), oneCard()));
+    const QString sheet = platform.folder() + QStringLiteral("scadenze.csv");
+    QVERIFY(Gui::writeFile(sheet, "Tipo;Marca;Modello;Targa;Scadenza revisione\r\n"
+                                  "Autovettura;Fiat;Panda;AB123CD;01/12/2026\r\n"));
+
+    AppWindows windows;
+    windows.showLauncher();
+    auto* summary = windows.frmAvvio()->findChild<SummaryBanner*>(QStringLiteral("lblRiepilogoScadenze"));
+    QVERIFY(summary);
+    QCOMPARE(summary->text(), QStringLiteral("Nessuna scadenza nei prossimi 30 giorni."));
+
+    Gui::whileModal([&](QWidget* window) {
+        QVERIFY(window);
+        platform.queueFileName(sheet);
+        Gui::pushButton(window, "btnScegliFile")->click();
+        Gui::pushButton(window, "btnImporta")->click();
+        QTRY_VERIFY(!qobject_cast<TfrmImportaVeicoli*>(window)->isWorking());
+        Gui::pushButton(window, "btnChiudi")->click();
+    });
+    Gui::click(windows.frmAvvio(), "imgImporta");
+    QVERIFY(summary->text().startsWith(QStringLiteral("Scadute: 1 ")));
 }
 
 void tst_GuiImport::appendRunsInTheBackground_data()
