@@ -36,6 +36,15 @@ const Controls::Picture Pictures[] = {
     {"imgSottotitolo", {17, 92, 961, 22}},
 };
 
+const struct {
+    const char* name;
+    const char* tip; // UTF-8
+} NewerPictureTips[] = {
+    {"imgImporta", "Importa veicoli da un file CSV"},
+    {"imgAnalisiCosti", "Analisi dei costi del parco"},
+    {"imgCopieSicurezza", "Copie di sicurezza"},
+};
+
 QColor fillOf(DueSummary::Tone tone)
 {
     switch (tone) {
@@ -72,6 +81,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"imgAnalisiCosti", {48, 52, 29, 28}, nullptr, &TfrmAvvio::imgAnalisiCostiClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
+    // The newer small pictures say nothing by themselves; the launcher has no information line.
+    for (const auto& [name, tip] : NewerPictureTips)
+        findChild<QWidget*>(QLatin1String(name))->setToolTip(QString::fromUtf8(tip));
     m_copieSicurezza = new AutomaticBackup(panContainer);
     connect(m_copieSicurezza->notice(), &TextLink::clicked, this, &TfrmAvvio::imgCopieSicurezzaClick);
     // In the band between the subtitle and the two large pictures.
