@@ -41,6 +41,12 @@ QString busy()
     return QStringLiteral("Attenzione: è già in corso una copia di sicurezza. Riprovare tra qualche istante.");
 }
 
+QString sameDiskAsProgram()
+{
+    return QStringLiteral("Attenzione: la cartella scelta è sullo stesso disco del programma. Scegliere una "
+                          "chiavetta USB o un altro disco.");
+}
+
 QString copiedTo(const QString& folder)
 {
     return QStringLiteral("Copia di sicurezza salvata in ") + folder + QStringLiteral(".");

@@ -15,6 +15,7 @@ QString safetyBackupFailed();
 QString backupFailed();
 QString busy();
 QString copiedTo(const QString& folder);
+QString sameDiskAsProgram();
 
 // The launcher's notice: the failure of the automatic backup first, then a missing copy on
 // another disk when the archive holds a vehicle; empty when there is nothing to say.

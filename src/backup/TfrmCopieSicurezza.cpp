@@ -206,6 +206,11 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
                                                            BackupSettings::externalFolder(programFolder()));
     if (folder.isEmpty())
         return;
+    // A copy beside the program would not survive its disk; the notice stays as it was.
+    if (BackupCopy::onProgramDisk(folder, programFolder())) {
+        Messages::warning(this, BackupMessages::sameDiskAsProgram());
+        return;
+    }
     struct Outcome {
         BackupWriter::Result fresh;
         QString copy;

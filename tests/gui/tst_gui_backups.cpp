@@ -6,6 +6,7 @@
 #include "app/AppWindows.h"
 #include "app/TfrmAvvio.h"
 #include "archive/TSchedaVeicolo.h"
+#include "backup/BackupCopy.h"
 #include "backup/BackupMessages.h"
 #include "backup/BackupName.h"
 #include "backup/BackupSettings.h"
@@ -56,6 +57,13 @@ QStringList temporaryFiles(const QString& folder)
 
 // The name of a backup made at the fake platform's now(), 10/12/2026 10:30:00, and of one
 // made a second later in the same minute, when that name is taken.
+// A folder on another device than the temporary program folder: /dev/shm is a memory
+// disk of its own wherever it is mounted.
+QString otherDiskTemplate()
+{
+    return QStringLiteral("/dev/shm/corvanta-XXXXXX");
+}
+
 const QString Now = QStringLiteral("Corvanta_2026-12-10_103000.zip");
 const QString SecondLater = QStringLiteral("Corvanta_2026-12-10_103001.zip");
 
@@ -72,6 +80,8 @@ private slots:
     void closingStopsTheBackupCleanly();
     void copyNowThenRestore();
     void copyToAnotherDiskIsRemembered();
+    void copyOntoTheProgramDiskIsRefused_data();
+    void copyOntoTheProgramDiskIsRefused();
     void openedZipThatIsNoBackupChangesNothing();
     void backupDeletedWhileListed();
 };
@@ -199,7 +209,9 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
 {
     FakePlatform platform;
     writeArchive(platform, 1, 'g');
-    QTemporaryDir otherDisk;
+    QTemporaryDir otherDisk(otherDiskTemplate());
+    if (!otherDisk.isValid() || BackupCopy::onProgramDisk(otherDisk.path(), platform.folder()))
+        QSKIP("No folder on a device other than the temporary program folder");
     TfrmCopieSicurezza window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -220,6 +232,48 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
     platform.queueFolderName(QString());
     Gui::pushButton(&window, "btnCopiaSuDisco")->click();
     QCOMPARE(platform.folderDialogs.constLast().startFolder, otherDisk.path());
+}
+
+void tst_GuiBackups::copyOntoTheProgramDiskIsRefused_data()
+{
+    QTest::addColumn<QString>("inside");
+
+    QTest::newRow("program folder itself") << QString();
+    QTest::newRow("folder inside it") << QStringLiteral("chiavetta");
+}
+
+// The clerk must not believe a copy sits on another disk: nothing is written, nothing is
+// remembered, and the launcher's notice keeps reminding.
+void tst_GuiBackups::copyOntoTheProgramDiskIsRefused()
+{
+    QFETCH(QString, inside);
+
+    FakePlatform platform;
+    writeArchive(platform, 1, 'k');
+    const QString folder = QDir(platform.folder()).filePath(inside);
+    QVERIFY(QDir().mkpath(folder));
+    AppWindows windows;
+    windows.showLauncher();
+    QTRY_VERIFY(!windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->isVisible());
+    const QString noticeBefore = notice(windows)->text();
+    QVERIFY(!noticeBefore.isEmpty());
+
+    Gui::whileModal([&](QWidget* window) {
+        QVERIFY(window);
+        const int listed = qobject_cast<TfrmCopieSicurezza*>(window)->listedNames().size();
+        platform.queueFolderName(folder);
+        Gui::pushButton(window, "btnCopiaSuDisco")->click();
+        QVERIFY(idle(window));
+        QCOMPARE(platform.messages.constLast().text,
+                 QStringLiteral("Attenzione: la cartella scelta è sullo stesso disco del programma. Scegliere una "
+                                "chiavetta USB o un altro disco."));
+        QCOMPARE(qobject_cast<TfrmCopieSicurezza*>(window)->listedNames().size(), listed);
+        Gui::pushButton(window, "btnChiudi")->click();
+    });
+    Gui::click(windows.frmAvvio(), "imgCopieSicurezza");
+    QVERIFY(BackupName::listIn(folder).isEmpty());
+    QVERIFY(!BackupSettings::lastExternalCopy(platform.folder()).isValid());
+    QCOMPARE(notice(windows)->text(), noticeBefore);
 }
 
 void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
