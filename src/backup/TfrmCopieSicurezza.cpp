@@ -138,12 +138,12 @@ QString TfrmCopieSicurezza::subCopiaScelta(bool required)
     const int row = lstCopie->selectedRow();
     if (row < 0 || row >= m_names.size()) {
         if (required)
-            Messages::information(this, QStringLiteral("Scegliere una copia di sicurezza dall'elenco."));
+            Messages::notice(this, QStringLiteral("Scegliere una copia di sicurezza dall'elenco."));
         return {};
     }
     const QString path = backupFolder() + m_names.at(row);
     if (!QFileInfo::exists(path)) {
-        Messages::warning(this, QStringLiteral("Attenzione: la copia scelta non esiste più."));
+        Messages::caution(this, QStringLiteral("Attenzione: la copia scelta non esiste più."));
         subElenca();
         return {};
     }
@@ -190,9 +190,9 @@ void TfrmCopieSicurezza::btnCopiaOraClick()
         },
         [this, result] {
             if (result->outcome == BackupWriter::Result::Outcome::Busy)
-                Messages::warning(this, BackupMessages::busy());
+                Messages::caution(this, BackupMessages::busy());
             else if (result->outcome == BackupWriter::Result::Outcome::Failed)
-                Messages::warning(this, BackupMessages::backupFailed());
+                Messages::caution(this, BackupMessages::backupFailed());
             subElenca(QFileInfo(result->path).fileName());
         });
 }
@@ -208,7 +208,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
         return;
     // A copy beside the program would not survive its disk; the notice stays as it was.
     if (BackupCopy::onProgramDisk(folder, programFolder())) {
-        Messages::warning(this, BackupMessages::sameDiskAsProgram());
+        Messages::caution(this, BackupMessages::sameDiskAsProgram());
         return;
     }
     struct Outcome {
@@ -238,7 +238,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
         },
         [this, outcome, chosen, folder] {
             if (chosen.isEmpty() && outcome->fresh.outcome == BackupWriter::Result::Outcome::Busy) {
-                Messages::warning(this, BackupMessages::busy());
+                Messages::caution(this, BackupMessages::busy());
                 return;
             }
             if (chosen.isEmpty() && outcome->fresh.outcome == BackupWriter::Result::Outcome::Cancelled)
@@ -246,7 +246,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
             subElenca(QFileInfo(chosen.isEmpty() ? outcome->fresh.path : chosen).fileName());
             if (outcome->copy.isEmpty()) {
                 if (outcome->error != QLatin1String("cancelled"))
-                    Messages::warning(this, BackupMessages::backupFailed());
+                    Messages::caution(this, BackupMessages::backupFailed());
                 return;
             }
             try {
@@ -254,7 +254,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
             } catch (const IniFileError&) {
                 // The copy is there; only the reminder of it is lost.
             }
-            Messages::information(this, BackupMessages::copiedTo(folder));
+            Messages::notice(this, BackupMessages::copiedTo(folder));
         });
 }
 
@@ -295,13 +295,13 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
             case Outcome::Restored:
                 subElenca();
                 emit dataRestored();
-                Messages::information(this, BackupMessages::restored());
+                Messages::notice(this, BackupMessages::restored());
                 break;
             case Outcome::NotABackup:
-                Messages::warning(this, BackupMessages::notABackup());
+                Messages::caution(this, BackupMessages::notABackup());
                 break;
             case Outcome::SafetyBackupFailed:
-                Messages::warning(this, BackupMessages::safetyBackupFailed());
+                Messages::caution(this, BackupMessages::safetyBackupFailed());
                 break;
             case Outcome::WriteFailed:
                 subElenca();

@@ -29,6 +29,8 @@ QList<Platform::Answer> Platform::buttonsOf(MessageKind kind)
     case MessageKind::Question:
         return {Answer::Yes, Answer::No};
     case MessageKind::Plain:
+    case MessageKind::Notice:
+    case MessageKind::Caution:
         break;
     }
     return {Answer::Ok};

@@ -17,7 +17,9 @@ class QWidget;
 // Production calls Qt (QtPlatform); tests install a fake that answers and records.
 class Platform {
 public:
-    enum class MessageKind { Warning, Error, Information, Question, Plain };
+    // Notice and Caution look as Information and Warning but carry OK alone, for boxes that
+    // only inform.
+    enum class MessageKind { Warning, Error, Information, Question, Plain, Notice, Caution };
     enum class Answer { Ok, Cancel, Yes, No };
 
     // A filter is written as description|patterns pairs, as in
@@ -43,7 +45,7 @@ public:
     virtual ~Platform() = default;
 
     // Warning, error and information carry OK and Cancel (OK the default); a question
-    // carries Yes and No; the plain box carries OK only.
+    // carries Yes and No; the plain box, a notice and a caution carry OK only.
     virtual Answer message(QWidget* parent, MessageKind kind, const QString& text) = 0;
     // The chosen file's full path, or an empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
@@ -94,6 +96,15 @@ inline Platform::Answer information(QWidget* parent, const QString& text)
 inline bool question(QWidget* parent, const QString& text)
 {
     return Platform::instance().message(parent, Platform::MessageKind::Question, text) != Platform::Answer::No;
+}
+// An information or a warning that only informs: OK alone.
+inline void notice(QWidget* parent, const QString& text)
+{
+    Platform::instance().message(parent, Platform::MessageKind::Notice, text);
+}
+inline void caution(QWidget* parent, const QString& text)
+{
+    Platform::instance().message(parent, Platform::MessageKind::Caution, text);
 }
 inline void plain(QWidget* parent, const QString& text)
 {

@@ -48,10 +48,12 @@ BoxLook lookOf(Platform::MessageKind kind)
 {
     switch (kind) {
     case Platform::MessageKind::Warning:
+    case Platform::MessageKind::Caution:
         return {QMessageBox::Warning, " Attenzione"};
     case Platform::MessageKind::Error:
         return {QMessageBox::Critical, " Errore"};
     case Platform::MessageKind::Information:
+    case Platform::MessageKind::Notice:
         return {QMessageBox::Information, " Informazione"};
     case Platform::MessageKind::Question:
         return {QMessageBox::Question, " Conferma"};

@@ -192,6 +192,7 @@ void tst_GuiBackups::copyNowThenRestore()
              QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
                             "una nuova copia di sicurezza."));
     QCOMPARE(platform.messages.at(1).text, QStringLiteral("Ripristino completato."));
+    QCOMPARE(platform.messages.at(1).buttons, QList<Platform::Answer>{Platform::Answer::Ok});
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(2 * TSchedaVeicolo::RecordSize, 'd'));
     // The safety backup, made the same second, is listed beside the restored one.
     QCOMPARE(window.listedNames(), (QStringList{SecondLater, Now}));
@@ -226,7 +227,8 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
              Gui::readFile(backupFolder(platform) + window.listedNames().constFirst()));
     QCOMPARE(BackupSettings::externalFolder(platform.folder()), otherDisk.path());
     QCOMPARE(BackupSettings::lastExternalCopy(platform.folder()), platform.fixedToday);
-    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Information);
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Notice);
+    QCOMPARE(platform.messages.constLast().buttons, QList<Platform::Answer>{Platform::Answer::Ok});
 
     // The dialog opens at the folder remembered.
     platform.queueFolderName(QString());
@@ -290,7 +292,8 @@ void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
     QVERIFY(idle(&window));
     QCOMPARE(platform.messages.constLast().text,
              QStringLiteral("Attenzione: il file scelto non è una copia di sicurezza valida di Corvanta."));
-    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Warning);
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Caution);
+    QCOMPARE(platform.messages.constLast().buttons, QList<Platform::Answer>{Platform::Answer::Ok});
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'h'));
     QVERIFY(BackupName::listIn(backupFolder(platform)).isEmpty());
 }

@@ -106,6 +106,12 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QVERIFY(grdColonne && grdAnteprima && lblEsito && lstProblemi);
         QVERIFY(!Gui::pushButton(window, "btnImporta")->isEnabled());
 
+        // The boxes that only inform carry OK alone.
+        const QList<Platform::Answer> okAlone{Platform::Answer::Ok};
+        Gui::pushButton(window, "btnAnnullaImportazione")->click();
+        QCOMPARE(platform.messages.last().text, QStringLiteral("Non c'è nessuna importazione da annullare."));
+        QCOMPARE(platform.messages.last().buttons, okAlone);
+
         platform.queueFileName(QStringLiteral(CORVANTA_FIXTURES "/import/excel_it.csv"));
         Gui::pushButton(window, "btnScegliFile")->click();
         QCOMPARE(platform.dialogs.last().options.filter, QStringLiteral("File CSV (*.csv *.txt)|*.csv;*.txt"));
@@ -132,6 +138,7 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QTRY_VERIFY(!qobject_cast<TfrmImportaVeicoli*>(window)->isWorking());
         QCOMPARE(platform.messages.last().text,
                  QStringLiteral("Importazione completata: 3 schede aggiunte (posizioni da 2 a 4)."));
+        QCOMPARE(platform.messages.last().buttons, okAlone);
         QCOMPARE(Gui::readFile(platform.archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
         QCOMPARE(lblEsito->text(), QStringLiteral("Da importare: 0 · Da saltare: 5 · Avvisi: 0"));
 
@@ -140,6 +147,7 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QCOMPARE(platform.messages.at(platform.messages.size() - 2).kind, Platform::MessageKind::Question);
         QVERIFY(platform.messages.at(platform.messages.size() - 2).text.endsWith(QStringLiteral("(3 schede)?")));
         QCOMPARE(Gui::readFile(platform.archivePath()), before);
+        QCOMPARE(platform.messages.last().buttons, okAlone);
 
         Gui::whileModal([&](QWidget* help) { helpOpened = help ? help->objectName() : QString(); });
         Gui::click(window, "imgGuida");

@@ -85,7 +85,7 @@ bool FakePlatform::openWithShell(const QString& target)
 
 const char* kindName(Platform::MessageKind kind)
 {
-    static const char* const names[] = {"Warning", "Error", "Information", "Question", "Plain"};
+    static const char* const names[] = {"Warning", "Error", "Information", "Question", "Plain", "Notice", "Caution"};
     return names[static_cast<int>(kind)];
 }
 

@@ -87,6 +87,6 @@ private:
     QQueue<QString> m_printFiles;
 };
 
-// "Warning", "Error", "Information", "Question" or "Plain".
+// The kind's name as the enumeration spells it: "Warning", "Question", "Notice", ...
 const char* kindName(Platform::MessageKind kind);
 char* toString(const Platform::MessageKind& kind);
