@@ -8,7 +8,9 @@
 namespace BackupMessages {
 
 QString notABackup();
-QString restoreQuestion(const QDateTime& taken);
+// With the cards in the archive now and in the backup; "Attenzione: " first when the backup
+// holds fewer.
+QString restoreQuestion(const QDateTime& taken, int currentCards, int backupCards);
 QString restored();
 QString restoreFailed(const QString& safetyBackupName);
 QString safetyBackupFailed();

@@ -1,5 +1,7 @@
 #include "backup/TfrmCopieSicurezza.h"
 
+#include "archive/TSchedaVeicolo.h"
+#include "archive/VehicleArchive.h"
 #include "backup/BackupCopy.h"
 #include "backup/BackupLine.h"
 #include "backup/BackupMessages.h"
@@ -125,9 +127,11 @@ void TfrmCopieSicurezza::done(int result)
 void TfrmCopieSicurezza::subElenca(const QString& select)
 {
     m_names = BackupName::listIn(backupFolder());
+    const QStringList beforeRestore = BackupSettings::safetyBackups(programFolder());
     QStringList lines;
     for (const QString& name : m_names)
-        lines.append(BackupLine::of(BackupName::timeOf(name), BackupSummary::of(backupFolder() + name)));
+        lines.append(BackupLine::of(BackupName::timeOf(name), BackupSummary::of(backupFolder() + name),
+                                    beforeRestore.contains(name)));
     lstCopie->setLines(lines);
     if (!select.isEmpty() && m_names.contains(select))
         lstCopie->selectRow(static_cast<int>(m_names.indexOf(select)));
@@ -278,8 +282,13 @@ void TfrmCopieSicurezza::btnApriClick()
 
 void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& taken)
 {
-    if (!Messages::question(this, BackupMessages::restoreQuestion(taken)))
+    const int currentCards =
+        static_cast<int>(QFileInfo(programFolder() + VehicleArchive::fileName()).size() / TSchedaVeicolo::RecordSize);
+    const BackupSummary incoming = BackupSummary::of(zipPath);
+    if (!Messages::carefulQuestion(this, BackupMessages::restoreQuestion(taken, currentCards, incoming.cards)))
         return;
+    // The restore brings the backup's Corvanta.ini: the safety backups known so far are kept aside.
+    const QStringList beforeRestore = BackupSettings::safetyBackups(programFolder());
     auto result = std::make_shared<BackupRestore::Result>();
     const BackupRestore::Request request{zipPath, programFolder(), backupFolder(), Platform::instance().now(), {}, {}};
     subInCorso(
@@ -289,8 +298,10 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
             withProgress.cancelled = cancelled;
             *result = BackupRestore::restore(withProgress);
         },
-        [this, result] {
+        [this, result, beforeRestore] {
             using Outcome = BackupRestore::Result::Outcome;
+            if (!result->safetyBackup.isEmpty())
+                subSegnaCopiaPrimaDelRipristino(beforeRestore, QFileInfo(result->safetyBackup).fileName());
             switch (result->outcome) {
             case Outcome::Restored:
                 subElenca();
@@ -311,6 +322,22 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
                 break;
             }
         });
+}
+
+// Names of backups rotated away are dropped, so the list stays short.
+void TfrmCopieSicurezza::subSegnaCopiaPrimaDelRipristino(const QStringList& known, const QString& safetyBackup)
+{
+    const QStringList listed = BackupName::listIn(backupFolder());
+    QStringList kept;
+    for (const QString& name : known + QStringList{safetyBackup}) {
+        if (listed.contains(name) && !kept.contains(name))
+            kept.append(name);
+    }
+    try {
+        BackupSettings::rememberSafetyBackups(programFolder(), kept);
+    } catch (const IniFileError&) {
+        // The backup is there; only its mark in the list is lost.
+    }
 }
 
 void TfrmCopieSicurezza::btnChiudiClick()

@@ -56,6 +56,7 @@ BoxLook lookOf(Platform::MessageKind kind)
     case Platform::MessageKind::Notice:
         return {QMessageBox::Information, " Informazione"};
     case Platform::MessageKind::Question:
+    case Platform::MessageKind::CarefulQuestion:
         return {QMessageBox::Question, " Conferma"};
     case Platform::MessageKind::Plain:
         break;
@@ -156,7 +157,7 @@ Platform::Answer QtPlatform::message(QWidget* parent, MessageKind kind, const QS
     const QList<Answer> buttons = buttonsOf(kind);
     for (Answer answer : buttons)
         box.addButton(standardButton(answer));
-    box.setDefaultButton(standardButton(buttons.constFirst()));
+    box.setDefaultButton(standardButton(defaultOf(kind)));
     box.setEscapeButton(standardButton(buttons.constLast()));
     const int chosen = box.exec();
     for (Answer answer : buttons) {

@@ -187,22 +187,31 @@ void tst_GuiBackups::copyNowThenRestore()
     Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
     QCOMPARE(platform.messages.size(), 2);
-    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Question);
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::CarefulQuestion);
+    QCOMPARE(platform.messages.at(0).defaultButton, Platform::Answer::No);
     QCOMPARE(platform.messages.at(0).text,
-             QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
-                            "una nuova copia di sicurezza."));
+             QStringLiteral("Attenzione: Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima "
+                            "salvati in una nuova copia di sicurezza.\n\rLe 5 schede attuali verranno sostituite "
+                            "dalle 2 schede della copia."));
     QCOMPARE(platform.messages.at(1).text, QStringLiteral("Ripristino completato."));
     QCOMPARE(platform.messages.at(1).buttons, QList<Platform::Answer>{Platform::Answer::Ok});
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(2 * TSchedaVeicolo::RecordSize, 'd'));
-    // The safety backup, made the same second, is listed beside the restored one.
+    // The safety backup, made the same second, is listed beside the restored one and told apart.
     QCOMPARE(window.listedNames(), (QStringList{SecondLater, Now}));
+    QVERIFY2(list->line(0).contains(QStringLiteral("5 schede")) &&
+                 list->line(0).endsWith(QStringLiteral(" allegati (prima del ripristino)")),
+             qPrintable(list->line(0)));
+    QVERIFY2(!list->line(1).contains(QStringLiteral("prima del ripristino")), qPrintable(list->line(1)));
 
-    // "No" restores nothing.
+    // No, the default, restores nothing; the backup holds more cards, so no "Attenzione: ".
     writeArchive(platform, 1, 'f');
     list->selectRow(1);
-    platform.queueAnswer(Platform::Answer::No);
     Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
+    QCOMPARE(platform.messages.constLast().text,
+             QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
+                            "una nuova copia di sicurezza.\n\rLe 1 schede attuali verranno sostituite dalle 2 schede "
+                            "della copia."));
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'f'));
 }
 

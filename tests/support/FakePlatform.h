@@ -16,6 +16,7 @@ public:
         MessageKind kind;
         QString text;
         QList<Answer> buttons;
+        Answer defaultButton;
     };
     struct ShownDialog {
         bool save;
