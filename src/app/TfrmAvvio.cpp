@@ -36,6 +36,15 @@ const Controls::Picture Pictures[] = {
     {"imgSottotitolo", {17, 92, 961, 22}},
 };
 
+const struct {
+    const char* name;
+    const char* tip; // UTF-8
+} NewerPictureTips[] = {
+    {"imgImporta", "Importa veicoli da un file CSV"},
+    {"imgAnalisiCosti", "Analisi dei costi del parco"},
+    {"imgCopieSicurezza", "Copie di sicurezza"},
+};
+
 QColor fillOf(DueSummary::Tone tone)
 {
     switch (tone) {
@@ -72,6 +81,9 @@ TfrmAvvio::TfrmAvvio(QWidget* parent) : QWidget(parent)
         {"imgAnalisiCosti", {48, 52, 29, 28}, nullptr, &TfrmAvvio::imgAnalisiCostiClick},
     };
     Controls::pictureButtons(this, panContainer, buttons);
+    // The newer small pictures say nothing by themselves; the launcher has no information line.
+    for (const auto& [name, tip] : NewerPictureTips)
+        findChild<QWidget*>(QLatin1String(name))->setToolTip(QString::fromUtf8(tip));
     m_copieSicurezza = new AutomaticBackup(panContainer);
     connect(m_copieSicurezza->notice(), &TextLink::clicked, this, &TfrmAvvio::imgCopieSicurezzaClick);
     // In the band between the subtitle and the two large pictures.
@@ -107,9 +119,19 @@ void TfrmAvvio::subRiepilogoScadenze()
     lblRiepilogoScadenze->show();
 }
 
+// Any modal window opened here may change the archive (an import, a restore, a card saved
+// from the register): the summary is counted again when it closes.
+void TfrmAvvio::subModale(const std::function<void()>& open)
+{
+    open();
+    subRiepilogoScadenze();
+}
+
 void TfrmAvvio::lblRiepilogoScadenzeClick()
 {
-    if (const std::optional<StoredVehicle> chosen = TfrmScadenzario::open(this))
+    std::optional<StoredVehicle> chosen;
+    subModale([&] { chosen = TfrmScadenzario::open(this); });
+    if (chosen)
         emit vehicleChosen(*chosen);
 }
 
@@ -130,18 +152,20 @@ void TfrmAvvio::imgSitoClick()
 
 void TfrmAvvio::imgInfoClick()
 {
-    openModal<TfrmInfo>(this, [](TfrmInfo&) {});
+    subModale([this] { openModal<TfrmInfo>(this, [](TfrmInfo&) {}); });
 }
 
 void TfrmAvvio::imgGuidaClick()
 {
-    TfrmGuida::open(this, HelpTopics::launcher());
+    subModale([this] { TfrmGuida::open(this, HelpTopics::launcher()); });
 }
 
 void TfrmAvvio::imgCreditiClick()
 {
-    openModal<TfrmSplash>(this, [this](TfrmSplash& splash) {
-        splash.move(frameGeometry().center() - QPoint(splash.width() / 2, splash.height() / 2));
+    subModale([this] {
+        openModal<TfrmSplash>(this, [this](TfrmSplash& splash) {
+            splash.move(frameGeometry().center() - QPoint(splash.width() / 2, splash.height() / 2));
+        });
     });
 }
 
@@ -153,20 +177,20 @@ void TfrmAvvio::imgEsciClick()
 
 void TfrmAvvio::imgCopieSicurezzaClick()
 {
-    openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {});
+    subModale([this] { openModal<TfrmCopieSicurezza>(this, [](TfrmCopieSicurezza&) {}); });
     m_copieSicurezza->refreshNotice();
-    // A restore may have brought other due dates.
-    subRiepilogoScadenze();
 }
 
 void TfrmAvvio::imgImportaClick()
 {
-    openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {});
+    subModale([this] { openModal<TfrmImportaVeicoli>(this, [](TfrmImportaVeicoli&) {}); });
 }
 
 void TfrmAvvio::imgAnalisiCostiClick()
 {
-    if (const std::optional<StoredVehicle> chosen = TfrmAnalisiCosti::openFleet(this))
+    std::optional<StoredVehicle> chosen;
+    subModale([&] { chosen = TfrmAnalisiCosti::openFleet(this); });
+    if (chosen)
         emit vehicleChosen(*chosen);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class AutomaticBackup;
 class SummaryBanner;
 
@@ -39,6 +41,8 @@ private:
     void imgCopieSicurezzaClick();
     void lblRiepilogoScadenzeClick();
     void subRiepilogoScadenze();
+    // Runs open, which shows a modal window from here, then refreshes the summary.
+    void subModale(const std::function<void()>& open);
     void imgImportaClick();
     void imgAnalisiCostiClick();
 

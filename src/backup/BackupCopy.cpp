@@ -6,7 +6,25 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 namespace BackupCopy {
+
+bool onProgramDisk(const QString& folder, const QString& programFolder)
+{
+    const QString chosen = QFileInfo(folder).canonicalFilePath();
+    const QString program = QFileInfo(programFolder).canonicalFilePath();
+    if (chosen.isEmpty() || program.isEmpty())
+        return false;
+    if (chosen == program || chosen.startsWith(program + QLatin1Char('/')))
+        return true;
+    struct stat chosenStat {};
+    struct stat programStat {};
+    if (::stat(QFile::encodeName(chosen).constData(), &chosenStat) != 0 ||
+        ::stat(QFile::encodeName(program).constData(), &programStat) != 0)
+        return false;
+    return chosenStat.st_dev == programStat.st_dev;
+}
 
 QString toFolder(const QString& backupPath, const QString& folder, const Job::Progress& progress,
                  const Job::Cancelled& cancelled, QString& error)

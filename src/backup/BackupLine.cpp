@@ -19,15 +19,20 @@ QString sizeText(qint64 bytes)
            QStringLiteral(" MB");
 }
 
-QString of(const QDateTime& taken, const BackupSummary& summary)
+QString of(const QDateTime& taken, const BackupSummary& summary, bool beforeRestore)
 {
     const QString when = taken.toString(QStringLiteral("dd/MM/yyyy hh:mm"));
+    QString line = when + QStringLiteral("  ") + sizeText(summary.fileSize).rightJustified(9);
     if (!summary.readable)
-        return when + QStringLiteral("  ") + sizeText(summary.fileSize).rightJustified(9) +
-               QStringLiteral("  illeggibile");
-    return when + QStringLiteral("  ") + sizeText(summary.fileSize).rightJustified(9) + QStringLiteral("  ") +
-           counted(summary.cards, 6, "scheda", "schede") + counted(summary.costEntries, 7, "costo", "costi") +
-           counted(summary.photos, 5, "foto", "foto") + counted(summary.attachments, 5, "allegato", "allegati");
+        line += QStringLiteral("  illeggibile");
+    else
+        line += QStringLiteral("  ") + counted(summary.cards, 6, "scheda", "schede") +
+                counted(summary.costEntries, 7, "costo", "costi") + counted(summary.photos, 5, "foto", "foto") +
+                counted(summary.attachments, 5, "allegato", "allegati");
+    // Two copies of one minute are told apart by it.
+    if (beforeRestore)
+        line += QStringLiteral(" (prima del ripristino)");
+    return line;
 }
 
 } // namespace BackupLine

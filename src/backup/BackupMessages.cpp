@@ -7,10 +7,16 @@ QString notABackup()
     return QStringLiteral("Attenzione: il file scelto non è una copia di sicurezza valida di Corvanta.");
 }
 
-QString restoreQuestion(const QDateTime& taken)
+QString restoreQuestion(const QDateTime& taken, int currentCards, int backupCards)
 {
-    return QStringLiteral("Ripristinare la copia del ") + taken.toString(QStringLiteral("dd/MM/yyyy hh:mm")) +
-           QStringLiteral("?\n\rI dati attuali verranno prima salvati in una nuova copia di sicurezza.");
+    const QString question = QStringLiteral("Ripristinare la copia del ") +
+                             taken.toString(QStringLiteral("dd/MM/yyyy hh:mm")) +
+                             QStringLiteral("?\n\rI dati attuali verranno prima salvati in una nuova copia di "
+                                            "sicurezza.\n\rLe %1 schede attuali verranno sostituite dalle %2 schede "
+                                            "della copia.")
+                                 .arg(currentCards)
+                                 .arg(backupCards);
+    return backupCards < currentCards ? QStringLiteral("Attenzione: ") + question : question;
 }
 
 QString restored()
@@ -45,6 +51,12 @@ QString backupFailed()
 QString busy()
 {
     return QStringLiteral("Attenzione: è già in corso una copia di sicurezza. Riprovare tra qualche istante.");
+}
+
+QString sameDiskAsProgram()
+{
+    return QStringLiteral("Attenzione: la cartella scelta è sullo stesso disco del programma. Scegliere una "
+                          "chiavetta USB o un altro disco.");
 }
 
 QString copiedTo(const QString& folder)

@@ -8,7 +8,9 @@
 namespace BackupMessages {
 
 QString notABackup();
-QString restoreQuestion(const QDateTime& taken);
+// With the cards in the archive now and in the backup; "Attenzione: " first when the backup
+// holds fewer.
+QString restoreQuestion(const QDateTime& taken, int currentCards, int backupCards);
 QString restored();
 QString restoreFailed(const QString& safetyBackupName);
 QString noSpaceToRestore();
@@ -16,6 +18,7 @@ QString safetyBackupFailed();
 QString backupFailed();
 QString busy();
 QString copiedTo(const QString& folder);
+QString sameDiskAsProgram();
 
 // The launcher's notice: the failure of the automatic backup first, then a missing copy on
 // another disk when the archive holds a vehicle; empty when there is nothing to say.

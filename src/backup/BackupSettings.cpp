@@ -8,6 +8,8 @@ namespace {
 const QString Section = QStringLiteral("CopieSicurezza");
 const QString FolderKey = QStringLiteral("Cartella");
 const QString DateKey = QStringLiteral("UltimaCopiaEsterna");
+const QString SafetyKey = QStringLiteral("PrimaDelRipristino");
+const QLatin1Char Separator(';');
 const QString DateFormat = QStringLiteral("yyyy-MM-dd");
 } // namespace
 
@@ -24,6 +26,16 @@ QDate lastExternalCopy(const QString& programFolder)
 void rememberExternalCopy(const QString& programFolder, const QString& folder, const QDate& day)
 {
     ProgramSettings(programFolder).write(Section, {{FolderKey, folder}, {DateKey, day.toString(DateFormat)}});
+}
+
+QStringList safetyBackups(const QString& programFolder)
+{
+    return ProgramSettings(programFolder).value(Section, SafetyKey).split(Separator, Qt::SkipEmptyParts);
+}
+
+void rememberSafetyBackups(const QString& programFolder, const QStringList& names)
+{
+    ProgramSettings(programFolder).write(Section, {{SafetyKey, names.join(Separator)}});
 }
 
 } // namespace BackupSettings

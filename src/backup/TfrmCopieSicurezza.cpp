@@ -1,5 +1,7 @@
 #include "backup/TfrmCopieSicurezza.h"
 
+#include "archive/TSchedaVeicolo.h"
+#include "archive/VehicleArchive.h"
 #include "backup/BackupCopy.h"
 #include "backup/BackupLine.h"
 #include "backup/BackupMessages.h"
@@ -125,9 +127,11 @@ void TfrmCopieSicurezza::done(int result)
 void TfrmCopieSicurezza::subElenca(const QString& select)
 {
     m_names = BackupName::listIn(backupFolder());
+    const QStringList beforeRestore = BackupSettings::safetyBackups(programFolder());
     QStringList lines;
     for (const QString& name : m_names)
-        lines.append(BackupLine::of(BackupName::timeOf(name), BackupSummary::of(backupFolder() + name)));
+        lines.append(BackupLine::of(BackupName::timeOf(name), BackupSummary::of(backupFolder() + name),
+                                    beforeRestore.contains(name)));
     lstCopie->setLines(lines);
     if (!select.isEmpty() && m_names.contains(select))
         lstCopie->selectRow(static_cast<int>(m_names.indexOf(select)));
@@ -138,12 +142,12 @@ QString TfrmCopieSicurezza::subCopiaScelta(bool required)
     const int row = lstCopie->selectedRow();
     if (row < 0 || row >= m_names.size()) {
         if (required)
-            Messages::information(this, QStringLiteral("Scegliere una copia di sicurezza dall'elenco."));
+            Messages::notice(this, QStringLiteral("Scegliere una copia di sicurezza dall'elenco."));
         return {};
     }
     const QString path = backupFolder() + m_names.at(row);
     if (!QFileInfo::exists(path)) {
-        Messages::warning(this, QStringLiteral("Attenzione: la copia scelta non esiste più."));
+        Messages::caution(this, QStringLiteral("Attenzione: la copia scelta non esiste più."));
         subElenca();
         return {};
     }
@@ -190,9 +194,9 @@ void TfrmCopieSicurezza::btnCopiaOraClick()
         },
         [this, result] {
             if (result->outcome == BackupWriter::Result::Outcome::Busy)
-                Messages::warning(this, BackupMessages::busy());
+                Messages::caution(this, BackupMessages::busy());
             else if (result->outcome == BackupWriter::Result::Outcome::Failed)
-                Messages::warning(this, BackupMessages::backupFailed());
+                Messages::caution(this, BackupMessages::backupFailed());
             subElenca(QFileInfo(result->path).fileName());
         });
 }
@@ -206,6 +210,11 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
                                                            BackupSettings::externalFolder(programFolder()));
     if (folder.isEmpty())
         return;
+    // A copy beside the program would not survive its disk; the notice stays as it was.
+    if (BackupCopy::onProgramDisk(folder, programFolder())) {
+        Messages::caution(this, BackupMessages::sameDiskAsProgram());
+        return;
+    }
     struct Outcome {
         BackupWriter::Result fresh;
         QString copy;
@@ -233,7 +242,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
         },
         [this, outcome, chosen, folder] {
             if (chosen.isEmpty() && outcome->fresh.outcome == BackupWriter::Result::Outcome::Busy) {
-                Messages::warning(this, BackupMessages::busy());
+                Messages::caution(this, BackupMessages::busy());
                 return;
             }
             if (chosen.isEmpty() && outcome->fresh.outcome == BackupWriter::Result::Outcome::Cancelled)
@@ -241,7 +250,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
             subElenca(QFileInfo(chosen.isEmpty() ? outcome->fresh.path : chosen).fileName());
             if (outcome->copy.isEmpty()) {
                 if (outcome->error != QLatin1String("cancelled"))
-                    Messages::warning(this, BackupMessages::backupFailed());
+                    Messages::caution(this, BackupMessages::backupFailed());
                 return;
             }
             try {
@@ -249,7 +258,7 @@ void TfrmCopieSicurezza::btnCopiaSuDiscoClick()
             } catch (const IniFileError&) {
                 // The copy is there; only the reminder of it is lost.
             }
-            Messages::information(this, BackupMessages::copiedTo(folder));
+            Messages::notice(this, BackupMessages::copiedTo(folder));
         });
 }
 
@@ -273,8 +282,13 @@ void TfrmCopieSicurezza::btnApriClick()
 
 void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& taken)
 {
-    if (!Messages::question(this, BackupMessages::restoreQuestion(taken)))
+    const int currentCards =
+        static_cast<int>(QFileInfo(programFolder() + VehicleArchive::fileName()).size() / TSchedaVeicolo::RecordSize);
+    const BackupSummary incoming = BackupSummary::of(zipPath);
+    if (!Messages::carefulQuestion(this, BackupMessages::restoreQuestion(taken, currentCards, incoming.cards)))
         return;
+    // The restore brings the backup's Corvanta.ini: the safety backups known so far are kept aside.
+    const QStringList beforeRestore = BackupSettings::safetyBackups(programFolder());
     auto result = std::make_shared<BackupRestore::Result>();
     const BackupRestore::Request request{zipPath, programFolder(), backupFolder(), Platform::instance().now(), {}, {}};
     subInCorso(
@@ -284,22 +298,24 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
             withProgress.cancelled = cancelled;
             *result = BackupRestore::restore(withProgress);
         },
-        [this, result] {
+        [this, result, beforeRestore] {
             using Outcome = BackupRestore::Result::Outcome;
+            if (!result->safetyBackup.isEmpty())
+                subSegnaCopiaPrimaDelRipristino(beforeRestore, QFileInfo(result->safetyBackup).fileName());
             switch (result->outcome) {
             case Outcome::Restored:
                 subElenca();
                 emit dataRestored();
-                Messages::information(this, BackupMessages::restored());
+                Messages::notice(this, BackupMessages::restored());
                 break;
             case Outcome::NotABackup:
-                Messages::warning(this, BackupMessages::notABackup());
+                Messages::caution(this, BackupMessages::notABackup());
                 break;
             case Outcome::NoSpace:
                 Messages::warning(this, BackupMessages::noSpaceToRestore());
                 break;
             case Outcome::SafetyBackupFailed:
-                Messages::warning(this, BackupMessages::safetyBackupFailed());
+                Messages::caution(this, BackupMessages::safetyBackupFailed());
                 break;
             case Outcome::WriteFailed:
                 subElenca();
@@ -309,6 +325,22 @@ void TfrmCopieSicurezza::subRipristina(const QString& zipPath, const QDateTime& 
                 break;
             }
         });
+}
+
+// Names of backups rotated away are dropped, so the list stays short.
+void TfrmCopieSicurezza::subSegnaCopiaPrimaDelRipristino(const QStringList& known, const QString& safetyBackup)
+{
+    const QStringList listed = BackupName::listIn(backupFolder());
+    QStringList kept;
+    for (const QString& name : known + QStringList{safetyBackup}) {
+        if (listed.contains(name) && !kept.contains(name))
+            kept.append(name);
+    }
+    try {
+        BackupSettings::rememberSafetyBackups(programFolder(), kept);
+    } catch (const IniFileError&) {
+        // The backup is there; only its mark in the list is lost.
+    }
 }
 
 void TfrmCopieSicurezza::btnChiudiClick()

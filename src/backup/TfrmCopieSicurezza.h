@@ -46,6 +46,9 @@ private:
     // The selected backup's full path, or empty; tells the clerk when it has gone meanwhile.
     QString subCopiaScelta(bool required);
     void subRipristina(const QString& zipPath, const QDateTime& taken);
+    // Records in Corvanta.ini that safetyBackup holds the data a restore replaced, beside
+    // the ones known before it.
+    void subSegnaCopiaPrimaDelRipristino(const QStringList& known, const QString& safetyBackup);
     // Runs work in the background with the progress bar; then runs done on this thread.
     void subInCorso(std::function<void(const std::function<void(double)>&, const std::function<bool()>&)> work,
                     std::function<void()> whenDone);

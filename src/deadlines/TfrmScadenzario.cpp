@@ -15,7 +15,10 @@
 #include "widgets/WindowFrame.h"
 
 #include <QComboBox>
+#include <QItemSelectionModel>
+#include <QKeySequence>
 #include <QLabel>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSortFilterProxyModel>
 #include <QTableView>
@@ -33,6 +36,9 @@ const WindowFrame Frame = WindowFrame::fixed("frmScadenzario", " Scadenzario", {
                               .withProcessFormats();
 
 const Controls::ComboBox Periodo = {"cboPeriodo", {90, 168, 200, 24}};
+
+// The period last chosen, kept while the program runs: the register reopens on it.
+DeadlineRegisterModel::Period g_periodo = DeadlineRegisterModel::Period::Within30;
 
 // Stato takes the rest, wide enough for an insurance in its days of grace.
 const Controls::TableView Scadenze = {"grdScadenze",
@@ -82,10 +88,11 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
     lblPeriodo->setGeometry(20, 168, 70, 24);
     cboPeriodo = Controls::comboBox(panContainer, Periodo, verdana);
     cboPeriodo->addItems(DeadlineRegisterModel::periodNames());
-    cboPeriodo->setCurrentIndex(static_cast<int>(DeadlineRegisterModel::Period::Within30));
+    cboPeriodo->setCurrentIndex(static_cast<int>(g_periodo));
 
     Controls::shape(panContainer, "shpLista", {20, 200, 862, 338}, Orange, Orange);
     m_rows = new DeadlineRegisterModel(this);
+    m_rows->setPeriod(g_periodo);
     m_sorted = new QSortFilterProxyModel(this);
     m_sorted->setSourceModel(m_rows);
     m_sorted->setSortRole(DeadlineRegisterModel::SortRole);
@@ -101,6 +108,16 @@ TfrmScadenzario::TfrmScadenzario(QWidget* parent) : QDialog(parent)
 
     connect(cboPeriodo, &QComboBox::currentIndexChanged, this, &TfrmScadenzario::cboPeriodoChange);
     connect(grdScadenze, &QTableView::doubleClicked, this, &TfrmScadenzario::grdScadenzeDblClick);
+    // Enter on the table opens the selected row's vehicle, as a double-click does, before the
+    // dialog would take it for its default button.
+    for (const QKeySequence& enter : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(enter, grdScadenze, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QModelIndexList selected = grdScadenze->selectionModel()->selectedRows();
+            if (!selected.isEmpty())
+                grdScadenzeDblClick(selected.constFirst());
+        });
+    }
 }
 
 std::optional<StoredVehicle> TfrmScadenzario::open(QWidget* owner)
@@ -128,7 +145,8 @@ void TfrmScadenzario::subCarica()
 
 void TfrmScadenzario::cboPeriodoChange(int index)
 {
-    m_rows->setPeriod(static_cast<DeadlineRegisterModel::Period>(index));
+    g_periodo = static_cast<DeadlineRegisterModel::Period>(index);
+    m_rows->setPeriod(g_periodo);
 }
 
 void TfrmScadenzario::grdScadenzeDblClick(const QModelIndex& index)

@@ -174,7 +174,7 @@ bool TfrmImportaVeicoli::subLeggi(const QString& path)
     try {
         m_table = CsvReader::readFile(path);
     } catch (const CsvRefused& refused) {
-        Messages::warning(this, refused.message());
+        Messages::caution(this, refused.message());
         return false;
     }
     m_columns->load(m_table);
@@ -222,7 +222,7 @@ void TfrmImportaVeicoli::btnImportaClick()
         return;
     if (m_plan.importable.isEmpty()) {
         subMostraPiano({});
-        Messages::information(this, QStringLiteral("Nessuna riga del file può essere importata."));
+        Messages::notice(this, QStringLiteral("Nessuna riga del file può essere importata."));
         return;
     }
     for (QWidget* command : m_commands)
@@ -256,14 +256,14 @@ void TfrmImportaVeicoli::subImportato()
     try {
         if (const std::exception_ptr failure = m_job->failure())
             std::rethrow_exception(failure);
-        Messages::information(this, ImportRun::completed(m_done));
+        Messages::notice(this, ImportRun::completed(m_done));
     } catch (const Job::CancelledError&) {
         // Nothing was appended.
     } catch (const FileAccessError&) {
         Messages::error(this, ArchiveMessages::accessFailure());
         return;
     } catch (const IniFileError&) {
-        Messages::warning(this, QStringLiteral("Attenzione: le schede sono state aggiunte, ma l'importazione non "
+        Messages::caution(this, QStringLiteral("Attenzione: le schede sono state aggiunte, ma l'importazione non "
                                                "potrà essere annullata perché Corvanta.ini non può essere scritto."));
     }
     if (subPianifica())
@@ -275,7 +275,7 @@ void TfrmImportaVeicoli::btnAnnullaImportazioneClick()
     const QString folder = programFolder();
     const LastImport last = LastImport::read(folder);
     if (!last.isValid()) {
-        Messages::information(this, QStringLiteral("Non c'è nessuna importazione da annullare."));
+        Messages::notice(this, QStringLiteral("Non c'è nessuna importazione da annullare."));
         return;
     }
     const auto refused = [this](ImportRun::Undo answer) {
@@ -306,7 +306,7 @@ void TfrmImportaVeicoli::btnAnnullaImportazioneClick()
         // The cards are gone; only the record of the import stayed behind, and its
         // positions no longer hold the records it names.
     }
-    Messages::information(
+    Messages::notice(
         this, QStringLiteral("L'importazione è stata annullata: %1 schede tolte dall'archivio.").arg(last.count()));
     if (!m_table.records.isEmpty() && subPianifica())
         subMostraPiano({});

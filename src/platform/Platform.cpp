@@ -27,11 +27,19 @@ QList<Platform::Answer> Platform::buttonsOf(MessageKind kind)
     case MessageKind::Information:
         return {Answer::Ok, Answer::Cancel};
     case MessageKind::Question:
+    case MessageKind::CarefulQuestion:
         return {Answer::Yes, Answer::No};
     case MessageKind::Plain:
+    case MessageKind::Notice:
+    case MessageKind::Caution:
         break;
     }
     return {Answer::Ok};
+}
+
+Platform::Answer Platform::defaultOf(MessageKind kind)
+{
+    return kind == MessageKind::CarefulQuestion ? Answer::No : buttonsOf(kind).constFirst();
 }
 
 namespace Messages {

@@ -17,7 +17,9 @@ class QWidget;
 // Production calls Qt (QtPlatform); tests install a fake that answers and records.
 class Platform {
 public:
-    enum class MessageKind { Warning, Error, Information, Question, Plain };
+    // Notice and Caution look as Information and Warning but carry OK alone, for boxes that
+    // only inform; CarefulQuestion is a question whose default is No.
+    enum class MessageKind { Warning, Error, Information, Question, Plain, Notice, Caution, CarefulQuestion };
     enum class Answer { Ok, Cancel, Yes, No };
 
     // A filter is written as description|patterns pairs, as in
@@ -43,7 +45,8 @@ public:
     virtual ~Platform() = default;
 
     // Warning, error and information carry OK and Cancel (OK the default); a question
-    // carries Yes and No; the plain box carries OK only.
+    // carries Yes and No (Yes the default, No for a careful one); the plain box, a notice and
+    // a caution carry OK only.
     virtual Answer message(QWidget* parent, MessageKind kind, const QString& text) = 0;
     // The chosen file's full path, or an empty string when the user cancels.
     virtual QString openFileName(QWidget* parent, const FileDialogOptions& options) = 0;
@@ -73,8 +76,10 @@ public:
     // Replaces the current platform; the caller keeps ownership. nullptr restores Qt's.
     static void install(Platform* platform);
 
-    // The buttons each kind of box carries, the default first.
+    // The buttons each kind of box carries, in their order; the last one is Escape's.
     static QList<Answer> buttonsOf(MessageKind kind);
+    // The button Enter presses and an unanswered fake box takes.
+    static Answer defaultOf(MessageKind kind);
 };
 
 // Short forms for the windows' message boxes.
@@ -94,6 +99,20 @@ inline Platform::Answer information(QWidget* parent, const QString& text)
 inline bool question(QWidget* parent, const QString& text)
 {
     return Platform::instance().message(parent, Platform::MessageKind::Question, text) != Platform::Answer::No;
+}
+// Yes and No with No the default, for a question whose Yes is hard to take back.
+inline bool carefulQuestion(QWidget* parent, const QString& text)
+{
+    return Platform::instance().message(parent, Platform::MessageKind::CarefulQuestion, text) == Platform::Answer::Yes;
+}
+// An information or a warning that only informs: OK alone.
+inline void notice(QWidget* parent, const QString& text)
+{
+    Platform::instance().message(parent, Platform::MessageKind::Notice, text);
+}
+inline void caution(QWidget* parent, const QString& text)
+{
+    Platform::instance().message(parent, Platform::MessageKind::Caution, text);
 }
 inline void plain(QWidget* parent, const QString& text)
 {

@@ -48,12 +48,15 @@ BoxLook lookOf(Platform::MessageKind kind)
 {
     switch (kind) {
     case Platform::MessageKind::Warning:
+    case Platform::MessageKind::Caution:
         return {QMessageBox::Warning, " Attenzione"};
     case Platform::MessageKind::Error:
         return {QMessageBox::Critical, " Errore"};
     case Platform::MessageKind::Information:
+    case Platform::MessageKind::Notice:
         return {QMessageBox::Information, " Informazione"};
     case Platform::MessageKind::Question:
+    case Platform::MessageKind::CarefulQuestion:
         return {QMessageBox::Question, " Conferma"};
     case Platform::MessageKind::Plain:
         break;
@@ -154,7 +157,7 @@ Platform::Answer QtPlatform::message(QWidget* parent, MessageKind kind, const QS
     const QList<Answer> buttons = buttonsOf(kind);
     for (Answer answer : buttons)
         box.addButton(standardButton(answer));
-    box.setDefaultButton(standardButton(buttons.constFirst()));
+    box.setDefaultButton(standardButton(defaultOf(kind)));
     box.setEscapeButton(standardButton(buttons.constLast()));
     const int chosen = box.exec();
     for (Answer answer : buttons) {

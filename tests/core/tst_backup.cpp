@@ -173,6 +173,8 @@ private slots:
     void takenNameMovesToTheNextSecond();
     void rotationKeepsNewestAndMonthly();
     void rotationDeletesOnlyBackupNames();
+    void restoreQuestionCountsTheCards_data();
+    void restoreQuestionCountsTheCards();
     void noticeSaysWhatIsWrong_data();
     void noticeSaysWhatIsWrong();
 
@@ -698,6 +700,30 @@ void tst_Backup::rotationDeletesOnlyBackupNames()
     QCOMPARE(BackupName::listIn(folder).size(), BackupRotation::NewestKept);
     for (const QString& name : others)
         QVERIFY(QFile::exists(folder + name));
+}
+
+void tst_Backup::restoreQuestionCountsTheCards_data()
+{
+    QTest::addColumn<int>("current");
+    QTest::addColumn<int>("backup");
+    QTest::addColumn<bool>("warned");
+    QTest::newRow("fewer in the backup") << 5 << 2 << true;
+    QTest::newRow("as many") << 3 << 3 << false;
+    QTest::newRow("more in the backup") << 0 << 4 << false;
+}
+
+void tst_Backup::restoreQuestionCountsTheCards()
+{
+    QFETCH(int, current);
+    QFETCH(int, backup);
+    QFETCH(bool, warned);
+    const QString question = BackupMessages::restoreQuestion(QDateTime({2026, 12, 10}, {8, 5}), current, backup);
+    const QString asked = QStringLiteral("Ripristinare la copia del 10/12/2026 08:05?\n\rI dati attuali verranno "
+                                         "prima salvati in una nuova copia di sicurezza.\n\rLe %1 schede attuali "
+                                         "verranno sostituite dalle %2 schede della copia.")
+                              .arg(current)
+                              .arg(backup);
+    QCOMPARE(question, warned ? QStringLiteral("Attenzione: ") + asked : asked);
 }
 
 void tst_Backup::noticeSaysWhatIsWrong_data()

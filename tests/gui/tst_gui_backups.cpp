@@ -6,6 +6,7 @@
 #include "app/AppWindows.h"
 #include "app/TfrmAvvio.h"
 #include "archive/TSchedaVeicolo.h"
+#include "backup/BackupCopy.h"
 #include "backup/BackupMessages.h"
 #include "backup/BackupName.h"
 #include "backup/BackupSettings.h"
@@ -56,6 +57,13 @@ QStringList temporaryFiles(const QString& folder)
 
 // The name of a backup made at the fake platform's now(), 10/12/2026 10:30:00, and of one
 // made a second later in the same minute, when that name is taken.
+// A folder on another device than the temporary program folder: /dev/shm is a memory
+// disk of its own wherever it is mounted.
+QString otherDiskTemplate()
+{
+    return QStringLiteral("/dev/shm/corvanta-XXXXXX");
+}
+
 const QString Now = QStringLiteral("Corvanta_2026-12-10_103000.zip");
 const QString SecondLater = QStringLiteral("Corvanta_2026-12-10_103001.zip");
 
@@ -72,6 +80,8 @@ private slots:
     void closingStopsTheBackupCleanly();
     void copyNowThenRestore();
     void copyToAnotherDiskIsRemembered();
+    void copyOntoTheProgramDiskIsRefused_data();
+    void copyOntoTheProgramDiskIsRefused();
     void openedZipThatIsNoBackupChangesNothing();
     void backupDeletedWhileListed();
 };
@@ -177,21 +187,31 @@ void tst_GuiBackups::copyNowThenRestore()
     Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
     QCOMPARE(platform.messages.size(), 2);
-    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::Question);
+    QCOMPARE(platform.messages.at(0).kind, Platform::MessageKind::CarefulQuestion);
+    QCOMPARE(platform.messages.at(0).defaultButton, Platform::Answer::No);
     QCOMPARE(platform.messages.at(0).text,
-             QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
-                            "una nuova copia di sicurezza."));
+             QStringLiteral("Attenzione: Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima "
+                            "salvati in una nuova copia di sicurezza.\n\rLe 5 schede attuali verranno sostituite "
+                            "dalle 2 schede della copia."));
     QCOMPARE(platform.messages.at(1).text, QStringLiteral("Ripristino completato."));
+    QCOMPARE(platform.messages.at(1).buttons, QList<Platform::Answer>{Platform::Answer::Ok});
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(2 * TSchedaVeicolo::RecordSize, 'd'));
-    // The safety backup, made the same second, is listed beside the restored one.
+    // The safety backup, made the same second, is listed beside the restored one and told apart.
     QCOMPARE(window.listedNames(), (QStringList{SecondLater, Now}));
+    QVERIFY2(list->line(0).contains(QStringLiteral("5 schede")) &&
+                 list->line(0).endsWith(QStringLiteral(" allegati (prima del ripristino)")),
+             qPrintable(list->line(0)));
+    QVERIFY2(!list->line(1).contains(QStringLiteral("prima del ripristino")), qPrintable(list->line(1)));
 
-    // "No" restores nothing.
+    // No, the default, restores nothing; the backup holds more cards, so no "Attenzione: ".
     writeArchive(platform, 1, 'f');
     list->selectRow(1);
-    platform.queueAnswer(Platform::Answer::No);
     Gui::pushButton(&window, "btnRipristina")->click();
     QVERIFY(idle(&window));
+    QCOMPARE(platform.messages.constLast().text,
+             QStringLiteral("Ripristinare la copia del 10/12/2026 10:30?\n\rI dati attuali verranno prima salvati in "
+                            "una nuova copia di sicurezza.\n\rLe 1 schede attuali verranno sostituite dalle 2 schede "
+                            "della copia."));
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'f'));
 }
 
@@ -199,7 +219,9 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
 {
     FakePlatform platform;
     writeArchive(platform, 1, 'g');
-    QTemporaryDir otherDisk;
+    QTemporaryDir otherDisk(otherDiskTemplate());
+    if (!otherDisk.isValid() || BackupCopy::onProgramDisk(otherDisk.path(), platform.folder()))
+        QSKIP("No folder on a device other than the temporary program folder");
     TfrmCopieSicurezza window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -214,12 +236,55 @@ void tst_GuiBackups::copyToAnotherDiskIsRemembered()
              Gui::readFile(backupFolder(platform) + window.listedNames().constFirst()));
     QCOMPARE(BackupSettings::externalFolder(platform.folder()), otherDisk.path());
     QCOMPARE(BackupSettings::lastExternalCopy(platform.folder()), platform.fixedToday);
-    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Information);
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Notice);
+    QCOMPARE(platform.messages.constLast().buttons, QList<Platform::Answer>{Platform::Answer::Ok});
 
     // The dialog opens at the folder remembered.
     platform.queueFolderName(QString());
     Gui::pushButton(&window, "btnCopiaSuDisco")->click();
     QCOMPARE(platform.folderDialogs.constLast().startFolder, otherDisk.path());
+}
+
+void tst_GuiBackups::copyOntoTheProgramDiskIsRefused_data()
+{
+    QTest::addColumn<QString>("inside");
+
+    QTest::newRow("program folder itself") << QString();
+    QTest::newRow("folder inside it") << QStringLiteral("chiavetta");
+}
+
+// The clerk must not believe a copy sits on another disk: nothing is written, nothing is
+// remembered, and the launcher's notice keeps reminding.
+void tst_GuiBackups::copyOntoTheProgramDiskIsRefused()
+{
+    QFETCH(QString, inside);
+
+    FakePlatform platform;
+    writeArchive(platform, 1, 'k');
+    const QString folder = QDir(platform.folder()).filePath(inside);
+    QVERIFY(QDir().mkpath(folder));
+    AppWindows windows;
+    windows.showLauncher();
+    QTRY_VERIFY(!windows.frmAvvio()->findChild<QProgressBar*>(QStringLiteral("prgCopiaAutomatica"))->isVisible());
+    const QString noticeBefore = notice(windows)->text();
+    QVERIFY(!noticeBefore.isEmpty());
+
+    Gui::whileModal([&](QWidget* window) {
+        QVERIFY(window);
+        const int listed = qobject_cast<TfrmCopieSicurezza*>(window)->listedNames().size();
+        platform.queueFolderName(folder);
+        Gui::pushButton(window, "btnCopiaSuDisco")->click();
+        QVERIFY(idle(window));
+        QCOMPARE(platform.messages.constLast().text,
+                 QStringLiteral("Attenzione: la cartella scelta è sullo stesso disco del programma. Scegliere una "
+                                "chiavetta USB o un altro disco."));
+        QCOMPARE(qobject_cast<TfrmCopieSicurezza*>(window)->listedNames().size(), listed);
+        Gui::pushButton(window, "btnChiudi")->click();
+    });
+    Gui::click(windows.frmAvvio(), "imgCopieSicurezza");
+    QVERIFY(BackupName::listIn(folder).isEmpty());
+    QVERIFY(!BackupSettings::lastExternalCopy(platform.folder()).isValid());
+    QCOMPARE(notice(windows)->text(), noticeBefore);
 }
 
 void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
@@ -236,7 +301,8 @@ void tst_GuiBackups::openedZipThatIsNoBackupChangesNothing()
     QVERIFY(idle(&window));
     QCOMPARE(platform.messages.constLast().text,
              QStringLiteral("Attenzione: il file scelto non è una copia di sicurezza valida di Corvanta."));
-    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Warning);
+    QCOMPARE(platform.messages.constLast().kind, Platform::MessageKind::Caution);
+    QCOMPARE(platform.messages.constLast().buttons, QList<Platform::Answer>{Platform::Answer::Ok});
     QCOMPARE(Gui::readFile(platform.archivePath()), QByteArray(TSchedaVeicolo::RecordSize, 'h'));
     QVERIFY(BackupName::listIn(backupFolder(platform)).isEmpty());
 }

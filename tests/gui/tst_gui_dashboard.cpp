@@ -286,13 +286,27 @@ void tst_GuiDashboard::registerPeriodAndSort()
     });
     QVERIFY(opened);
     QVERIFY(windows.frmMenuScadenze()->isVisible());
+
+    // Opened again, the register keeps the period chosen; the default comes back by choosing it.
+    opened = false;
+    openRegister(windows, false, [&](QWidget* window) {
+        opened = true;
+        auto* period = window->findChild<QComboBox*>(QStringLiteral("cboPeriodo"));
+        QCOMPARE(period->currentText(), QStringLiteral("Tutte"));
+        QCOMPARE(gridOf(window)->model()->rowCount(), 4);
+        period->setCurrentIndex(period->findText(QStringLiteral("Entro 30 giorni")));
+        Gui::pushButton(window, "btnChiudi")->click();
+    });
+    QVERIFY(opened);
 }
 
 void tst_GuiDashboard::doubleClickShowsVehicleInCard_data()
 {
     QTest::addColumn<bool>("fromMenu");
-    QTest::newRow("from the launcher's summary") << false;
-    QTest::newRow("from the deadline menu") << true;
+    QTest::addColumn<bool>("byEnter");
+    QTest::newRow("from the launcher's summary") << false << false;
+    QTest::newRow("from the deadline menu") << true << false;
+    QTest::newRow("Enter on the selected row") << false << true;
 }
 
 // The register closes, the card shows the vehicle with its photo in place of the window
@@ -300,6 +314,7 @@ void tst_GuiDashboard::doubleClickShowsVehicleInCard_data()
 void tst_GuiDashboard::doubleClickShowsVehicleInCard()
 {
     QFETCH(bool, fromMenu);
+    QFETCH(bool, byEnter);
 
     FakePlatform platform;
     TSchedaVeicolo later = vehicle(QStringLiteral("LATER"));
@@ -317,7 +332,13 @@ void tst_GuiDashboard::doubleClickShowsVehicleInCard()
         [&](QWidget* window) {
             QTableView* grid = gridOf(window);
             QCOMPARE(grid->model()->index(0, 2).data().toString(), QStringLiteral("FIRST"));
-            doubleClickRow(grid, 0);
+            if (byEnter) {
+                grid->setFocus();
+                grid->selectRow(0);
+                QTest::keyClick(grid, Qt::Key_Return);
+            } else {
+                doubleClickRow(grid, 0);
+            }
         },
         &closedByClick);
     if (fromMenu) {

@@ -15,6 +15,7 @@
 #include "import/ImportRun.h"
 #include "import/TfrmImportaVeicoli.h"
 #include "widgets/ArtworkImage.h"
+#include "widgets/SummaryBanner.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -80,6 +81,7 @@ class tst_GuiImport : public QObject {
 private slots:
     void initTestCase() { QApplication::setQuitOnLastWindowClosed(false); }
     void importAndUndoFromTheLauncher();
+    void launcherSummaryAfterImport();
     void appendRunsInTheBackground_data();
     void appendRunsInTheBackground();
     void undoThatCannotHappenAsksNothing_data();
@@ -110,6 +112,12 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QVERIFY(grdColonne && grdAnteprima && lblEsito && lstProblemi);
         QVERIFY(!Gui::pushButton(window, "btnImporta")->isEnabled());
 
+        // The boxes that only inform carry OK alone.
+        const QList<Platform::Answer> okAlone{Platform::Answer::Ok};
+        Gui::pushButton(window, "btnAnnullaImportazione")->click();
+        QCOMPARE(platform.messages.last().text, QStringLiteral("Non c'è nessuna importazione da annullare."));
+        QCOMPARE(platform.messages.last().buttons, okAlone);
+
         platform.queueFileName(QStringLiteral(CORVANTA_FIXTURES "/import/excel_it.csv"));
         Gui::pushButton(window, "btnScegliFile")->click();
         QCOMPARE(platform.dialogs.last().options.filter, QStringLiteral("File CSV (*.csv *.txt)|*.csv;*.txt"));
@@ -136,6 +144,7 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QTRY_VERIFY(!qobject_cast<TfrmImportaVeicoli*>(window)->isWorking());
         QCOMPARE(platform.messages.last().text,
                  QStringLiteral("Importazione completata: 3 schede aggiunte (posizioni da 2 a 4)."));
+        QCOMPARE(platform.messages.last().buttons, okAlone);
         QCOMPARE(Gui::readFile(platform.archivePath()).size(), 4 * TSchedaVeicolo::RecordSize);
         QCOMPARE(lblEsito->text(), QStringLiteral("Da importare: 0 · Da saltare: 5 · Avvisi: 0"));
 
@@ -144,6 +153,7 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
         QCOMPARE(platform.messages.at(platform.messages.size() - 2).kind, Platform::MessageKind::Question);
         QVERIFY(platform.messages.at(platform.messages.size() - 2).text.endsWith(QStringLiteral("(3 schede)?")));
         QCOMPARE(Gui::readFile(platform.archivePath()), before);
+        QCOMPARE(platform.messages.last().buttons, okAlone);
 
         Gui::whileModal([&](QWidget* help) { helpOpened = help ? help->objectName() : QString(); });
         Gui::click(window, "imgGuida");
@@ -152,6 +162,33 @@ void tst_GuiImport::importAndUndoFromTheLauncher()
     Gui::click(windows.frmAvvio(), "imgImporta");
     QCOMPARE(opened, QStringLiteral("TfrmImportaVeicoli"));
     QCOMPARE(helpOpened, QStringLiteral("frmGuida"));
+}
+
+// The launcher stays shown under the import: its summary is counted again when the window closes.
+void tst_GuiImport::launcherSummaryAfterImport()
+{
+    FakePlatform platform;
+    QVERIFY(Gui::writeFile(platform.archivePath(), oneCard()));
+    const QString sheet = platform.folder() + QStringLiteral("scadenze.csv");
+    QVERIFY(Gui::writeFile(sheet, "Tipo;Marca;Modello;Targa;Scadenza revisione\r\n"
+                                  "Autovettura;Fiat;Panda;AB123CD;01/12/2026\r\n"));
+
+    AppWindows windows;
+    windows.showLauncher();
+    auto* summary = windows.frmAvvio()->findChild<SummaryBanner*>(QStringLiteral("lblRiepilogoScadenze"));
+    QVERIFY(summary);
+    QCOMPARE(summary->text(), QStringLiteral("Nessuna scadenza nei prossimi 30 giorni."));
+
+    Gui::whileModal([&](QWidget* window) {
+        QVERIFY(window);
+        platform.queueFileName(sheet);
+        Gui::pushButton(window, "btnScegliFile")->click();
+        Gui::pushButton(window, "btnImporta")->click();
+        QTRY_VERIFY(!qobject_cast<TfrmImportaVeicoli*>(window)->isWorking());
+        Gui::pushButton(window, "btnChiudi")->click();
+    });
+    Gui::click(windows.frmAvvio(), "imgImporta");
+    QVERIFY(summary->text().startsWith(QStringLiteral("Scadute: 1 ")));
 }
 
 void tst_GuiImport::appendRunsInTheBackground_data()

@@ -69,6 +69,8 @@ private slots:
     void opensMakerSite();
     void pictureButtons_data();
     void pictureButtons();
+    void newerPictureTooltips_data();
+    void newerPictureTooltips();
     void everyWindowFrame();
     void informationLine_data();
     void informationLine();
@@ -242,6 +244,28 @@ void tst_GuiLauncher::pictureButtons()
         const ArtworkImage* picture = window->findChild<ArtworkImage*>(name);
         QVERIFY2(picture && picture->isClickable(), qPrintable(name));
     }
+}
+
+void tst_GuiLauncher::newerPictureTooltips_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+
+    QTest::newRow("import") << QStringLiteral("imgImporta") << QStringLiteral("Importa veicoli da un file CSV");
+    QTest::newRow("analysis") << QStringLiteral("imgAnalisiCosti") << QStringLiteral("Analisi dei costi del parco");
+    QTest::newRow("backups") << QStringLiteral("imgCopieSicurezza") << QStringLiteral("Copie di sicurezza");
+}
+
+void tst_GuiLauncher::newerPictureTooltips()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+
+    FakePlatform platform;
+    AppWindows windows;
+    const ArtworkImage* picture = windows.frmAvvio()->findChild<ArtworkImage*>(name);
+    QVERIFY(picture);
+    QCOMPARE(picture->toolTip(), tip);
 }
 
 // Every start-up window is built on the frame, and none shows an empty box where its

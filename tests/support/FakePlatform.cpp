@@ -35,8 +35,8 @@ QString FakePlatform::archivePath() const
 
 Platform::Answer FakePlatform::message(QWidget*, MessageKind kind, const QString& text)
 {
-    messages.append({kind, text, buttonsOf(kind)});
-    return m_answers.isEmpty() ? buttonsOf(kind).constFirst() : m_answers.dequeue();
+    messages.append({kind, text, buttonsOf(kind), defaultOf(kind)});
+    return m_answers.isEmpty() ? defaultOf(kind) : m_answers.dequeue();
 }
 
 QString FakePlatform::openFileName(QWidget*, const FileDialogOptions& options)
@@ -85,7 +85,8 @@ bool FakePlatform::openWithShell(const QString& target)
 
 const char* kindName(Platform::MessageKind kind)
 {
-    static const char* const names[] = {"Warning", "Error", "Information", "Question", "Plain"};
+    static const char* const names[] = {"Warning", "Error",  "Information", "Question",
+                                        "Plain",   "Notice", "Caution",     "CarefulQuestion"};
     return names[static_cast<int>(kind)];
 }
 

@@ -16,6 +16,7 @@ public:
         MessageKind kind;
         QString text;
         QList<Answer> buttons;
+        Answer defaultButton;
     };
     struct ShownDialog {
         bool save;
@@ -87,6 +88,6 @@ private:
     QQueue<QString> m_printFiles;
 };
 
-// "Warning", "Error", "Information", "Question" or "Plain".
+// The kind's name as the enumeration spells it: "Warning", "Question", "Notice", ...
 const char* kindName(Platform::MessageKind kind);
 char* toString(const Platform::MessageKind& kind);
