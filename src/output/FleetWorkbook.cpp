@@ -9,8 +9,6 @@
 #include "deadlines/DeadlineDate.h"
 #include "files/Workbook.h"
 
-#include <QRegularExpression>
-
 #include <algorithm>
 #include <future>
 #include <vector>
@@ -84,13 +82,31 @@ QStringList headers(std::initializer_list<const char*> titles)
     return list;
 }
 
-// Kilometres as the clerk writes them: "48200" or, with thousands points, "48.200".
+// Kilometres as the clerk writes them: "48200" or, with thousands points, "48.200". Read by
+// hand: a pattern match per vehicle is a tenth of the whole sheet's time.
 std::optional<double> readKilometres(const QString& text)
 {
-    static const QRegularExpression Pattern(QStringLiteral("^(\\d+|\\d{1,3}(\\.\\d{3})+)$"));
-    if (!Pattern.match(text).hasMatch() || text.size() > 15)
+    if (text.isEmpty() || text.size() > 15)
         return std::nullopt;
-    return QString(text).remove(QLatin1Char('.')).toDouble();
+    const qsizetype firstPoint = text.indexOf(QLatin1Char('.'));
+    // Without points, digits only; with them, one to three digits, then groups of a point and three.
+    if (firstPoint == 0 || firstPoint > 3)
+        return std::nullopt;
+    double value = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool pointPlace = firstPoint > 0 && i >= firstPoint && (i - firstPoint) % 4 == 0;
+        if (pointPlace != (c == QLatin1Char('.')))
+            return std::nullopt;
+        if (pointPlace)
+            continue;
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    if (firstPoint > 0 && (text.size() - firstPoint) % 4 != 0)
+        return std::nullopt; // the last group is short
+    return value;
 }
 
 // A date cell where the text reads as a day a sheet can hold, else the text.
