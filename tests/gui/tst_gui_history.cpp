@@ -37,13 +37,6 @@ QString changesSaved()
         QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio."));
 }
 
-void clickPush(QWidget* window, const char* name)
-{
-    auto* button = window->findChild<QPushButton*>(QLatin1String(name));
-    QVERIFY2(button, name);
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // What the history window showed when it opened: its title, rows and kinds.
 struct Shown {
     QString name;
@@ -197,8 +190,8 @@ void tst_GuiHistory::windowListsAndFiltersTheEvents()
         auto* kinds = window->findChild<QComboBox*>(QStringLiteral("cboTipo"));
         kinds->setCurrentIndex(kinds->findText(QStringLiteral("Modifica")));
         filtered = shownRows(window);
-        clickPush(window, "btnStampa");
-        clickPush(window, "btnChiudi");
+        Gui::push(window, "btnStampa");
+        Gui::push(window, "btnChiudi");
     });
     f.click("imgStorico");
 
